@@ -1,0 +1,43 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+#include "model/map_geometry.h"
+#include "model/parameter_image.h"
+
+namespace morvek::model {
+
+// The two injection maps: 1A (JET_1A over RPM_JET_1A) and 2A (JET_2A over RPM_JET_2A).
+enum class InjectionMap : std::uint8_t { k1A = 0, k2A = 1 };
+inline constexpr int kInjectionMapCount = 2;
+
+inline constexpr int kBaseTableSize = 10;
+// Base injection times per (TPS row, rpm column), tens of microseconds, scaled to the engine.
+using BaseInjectionTable = std::array<std::uint16_t, kBaseTableSize * kBaseTableSize>;
+// Base injection time of every map cell in microseconds (at least 100).
+using BaseInjectionMap = std::array<std::uint16_t, kMapCells>;
+// What the grid shows and edits: every cell as a percentage of its base time.
+using InjectionPercentView = std::array<std::int16_t, kMapCells>;
+
+// The interpolation between two axis points, in unsigned arithmetic; holds the edge values
+// outside [x0, x1].
+unsigned Interpolate(unsigned x, unsigned x0, unsigned x1, unsigned v0, unsigned v1);
+
+// Built-in table of map k scaled by the engine size of the preset: value * size / 600.
+BaseInjectionTable ComputeBaseTable(InjectionMap map, int preset);
+// Base time of every cell of a map from its table and its rpm axis in the image.
+BaseInjectionMap ComputeBaseMap(const BaseInjectionTable& table, const ParameterImage& image,
+                                InjectionMap map);
+
+// t = (p * b + 50) / 100, at most 65535.
+std::uint16_t TimeFromPercent(int percent, std::uint16_t base);
+// p = (t * 1000 / b + 5) / 10: the percentage rounded to the nearest whole number.
+std::int16_t PercentFromTime(std::uint16_t time, std::uint16_t base);
+
+void TimesFromPercent(ParameterImage& image, InjectionMap map, const InjectionPercentView& view,
+                      const BaseInjectionMap& base);
+void PercentFromTimes(const ParameterImage& image, InjectionMap map, InjectionPercentView& view,
+                      const BaseInjectionMap& base);
+
+}  // namespace morvek::model
