@@ -17,8 +17,10 @@ inline constexpr int kBaseTableSize = 10;
 using BaseInjectionTable = std::array<std::uint16_t, kBaseTableSize * kBaseTableSize>;
 // Base injection time of every map cell in microseconds (at least 100).
 using BaseInjectionMap = std::array<std::uint16_t, kMapCells>;
-// What the grid shows and edits: every cell as a percentage of its base time.
-using InjectionPercentView = std::array<std::int16_t, kMapCells>;
+// What the grid shows and edits: every cell as a percentage of its base time. Held in 32 bits:
+// a legal 60000 us over the smallest base of 100 us is 60000 %, which 16 bits cannot carry,
+// and a view that wrapped would write a wrong time back into the map.
+using InjectionPercentView = std::array<std::int32_t, kMapCells>;
 
 // The interpolation between two axis points, in unsigned arithmetic; holds the edge values
 // outside [x0, x1].
@@ -30,10 +32,10 @@ BaseInjectionTable ComputeBaseTable(InjectionMap map, int preset);
 BaseInjectionMap ComputeBaseMap(const BaseInjectionTable& table, const ParameterImage& image,
                                 InjectionMap map);
 
-// t = (p * b + 50) / 100, at most 65535.
+// t = (p * b + 50) / 100, at most 65535 (and 0 for a negative percentage).
 std::uint16_t TimeFromPercent(int percent, std::uint16_t base);
 // p = (t * 1000 / b + 5) / 10: the percentage rounded to the nearest whole number.
-std::int16_t PercentFromTime(std::uint16_t time, std::uint16_t base);
+std::int32_t PercentFromTime(std::uint16_t time, std::uint16_t base);
 
 void TimesFromPercent(ParameterImage& image, InjectionMap map, const InjectionPercentView& view,
                       const BaseInjectionMap& base);

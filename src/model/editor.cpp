@@ -1,0 +1,91 @@
+#include "model/editor.h"
+
+#include "model/field_table.h"
+#include "model/fixed_bytes.h"
+
+namespace morvek::model {
+
+Editor::Editor() { ComputeBaseTables(); }
+
+void Editor::ComputeBaseTables() {
+  const int preset = Stored(image_, FieldId::kBike);
+  base_tables_[Index(InjectionMap::k1A)] = ComputeBaseTable(InjectionMap::k1A, preset);
+  base_tables_[Index(InjectionMap::k2A)] = ComputeBaseTable(InjectionMap::k2A, preset);
+}
+
+void Editor::ComputeBaseMaps() {
+  for (InjectionMap map : {InjectionMap::k1A, InjectionMap::k2A})
+    base_maps_[Index(map)] = ComputeBaseMap(base_tables_[Index(map)], image_, map);
+}
+
+void Editor::TimesFromPercent(InjectionMap map) {
+  model::TimesFromPercent(image_, map, views_[Index(map)], base_maps_[Index(map)]);
+}
+
+void Editor::PercentFromTimes(InjectionMap map) {
+  model::PercentFromTimes(image_, map, views_[Index(map)], base_maps_[Index(map)]);
+}
+
+void Editor::ImageChanged() {
+  ComputeBaseTables();
+  ComputeBaseMaps();
+  PercentFromTimes(InjectionMap::k1A);
+  PercentFromTimes(InjectionMap::k2A);
+}
+
+void Editor::RescaleForPreset() {
+  WriteFixedHeaderBytes(image_);
+  ComputeBaseTables();
+  ComputeBaseMaps();
+  TimesFromPercent(InjectionMap::k1A);
+  TimesFromPercent(InjectionMap::k2A);
+}
+
+LimitsReport Editor::ApplyLimits(LimitedSettings* settings) {
+  const ParameterImage before = image_;
+  const LimitsReport report = model::ApplyLimits(image_, settings);
+  // A clamped injection time must show as what is now stored, or the next recomputation from
+  // the view would write the out-of-range time back.
+  for (InjectionMap map : {InjectionMap::k1A, InjectionMap::k2A}) {
+    const FieldId times = map == InjectionMap::k1A ? FieldId::kJet1A : FieldId::kJet2A;
+    for (int e = 0; e < kMapCells; ++e) {
+      if (Stored(image_, times, e) != Stored(before, times, e)) {
+        PercentFromTimes(map);
+        break;
+      }
+    }
+  }
+  return report;
+}
+
+void Editor::ResetHistory() { history_.Reset(image_, active_page_); }
+
+bool Editor::RecordHistory(bool* start_programming) {
+  const bool changed = history_.Record(image_, active_page_, program_flags_);
+  if (start_programming != nullptr)
+    *start_programming = changed && program_after_change && !autotune_on;
+  return changed;
+}
+
+HistoryStep Editor::Undo() { return AfterRestore(history_.Undo(image_, program_flags_)); }
+
+HistoryStep Editor::Redo() { return AfterRestore(history_.Redo(image_, program_flags_)); }
+
+HistoryStep Editor::AfterRestore(const ImageHistory::RestoreResult& result) {
+  HistoryStep step;
+  if (!result.restored) {
+    step.page = active_page_;
+    return step;
+  }
+  step.restored = true;
+  step.changed = result.changed;
+  step.page = result.page;
+  step.switch_page = result.page != active_page_;
+  active_page_ = result.page;
+  // Restoring does not look at the autotune check box, unlike recording.
+  step.start_programming = result.changed && program_after_change;
+  if (result.changed) ImageChanged();
+  return step;
+}
+
+}  // namespace morvek::model
