@@ -1,8 +1,10 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace morvek::i18n {
 
@@ -81,5 +83,39 @@ inline constexpr int kTextTableSize = 96;
 
 // The text of an entry in a language, UTF-8. Empty for places that carry nothing.
 std::string_view Text(TextId id, Language language);
+
+// The language with the number kept in the settings (0 English, 1 German, 2 French, 3 Czech).
+std::optional<Language> LanguageFromIndex(int index);
+
+// The language chosen by the command-line word ENGLISH, DEUTSCH, FRENCH or CESKY (exact case).
+std::optional<Language> LanguageFromCommandWord(std::string_view word);
+
+// Place 1 of the table: the file name shown in the window title, the same in every language.
+inline constexpr int kCurrentFileNameEntry = 1;
+
+// The main window's table of 96 texts in the current language. Switching the language changes
+// every language entry at once; the current file name stays.
+class TextTable {
+ public:
+  explicit TextTable(Language language = Language::kEnglish) : language_(language) {}
+
+  Language language() const { return language_; }
+  void SetLanguage(Language language) { language_ = language; }
+
+  std::string_view Get(TextId id) const { return Text(id, language_); }
+
+  // Any place by number, 0..95: place 1 is the current file name, places without text are empty.
+  std::string_view Entry(int index) const;
+
+  const std::string& CurrentFileName() const { return current_file_name_; }
+  void SetCurrentFileName(std::string name) { current_file_name_ = std::move(name); }
+
+  // The program name, seven blanks and the current file name.
+  std::string WindowTitle() const;
+
+ private:
+  Language language_;
+  std::string current_file_name_;
+};
 
 }  // namespace morvek::i18n
