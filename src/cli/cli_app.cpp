@@ -1,0 +1,153 @@
+#include "cli/cli_app.h"
+
+#include "cli/command_line.h"
+#include "files/parameter_file_layout.h"
+#include "files/parameter_file_reader.h"
+#include "files/parameter_file_writer.h"
+#include "i18n/text_table.h"
+#include "model/editor.h"
+#include "model/field_table.h"
+#include "model/presets.h"
+
+namespace morvek::cli {
+namespace {
+
+using model::FieldId;
+
+// No controller has been read by this tool: its firmware texts are unknown.
+files::VersionTexts Versions(const BuildStamp& stamp) {
+  return {"-", "-", "-", stamp.date, stamp.time};
+}
+
+std::string_view English(i18n::TextId id) { return i18n::Text(id, i18n::Language::kEnglish); }
+
+std::string_view Reason(files::FileError error) {
+  switch (error) {
+    case files::FileError::kCannotOpen:
+      return "cannot create the file";
+    case files::FileError::kWriteFailed:
+      return "writing failed (disk full?)";
+    case files::FileError::kRenameFailed:
+      return "cannot replace the file";
+    case files::FileError::kOk:
+      break;
+  }
+  return "ok";
+}
+
+// The program's state before a file is opened: the defaults of preset 0.
+void StartUpDefaults(model::Editor& editor) {
+  model::SetStored(editor.image(), FieldId::kBike, 0);
+  editor.ApplyDefaults(model::DefaultsScope::kWholeImage);
+}
+
+int Save(const std::string& path, const model::Editor& editor, const BuildStamp& stamp,
+         std::ostream& err) {
+  const files::FileError error = files::SaveParameterFile(path, editor.image(), Versions(stamp));
+  if (error == files::FileError::kOk) return kExitOk;
+  err << "morvek-cli: " << path << ": " << Reason(error) << "; nothing was written\n";
+  return kExitFileError;
+}
+
+// Reads a file as a full open does; returns the exit code of a failure, or -1 when loaded.
+int Load(const std::string& path, model::Editor& editor, std::ostream& err) {
+  StartUpDefaults(editor);
+  const files::ReadResult r = files::OpenParameterFile(path, editor, false);
+  if (!r.opened) {
+    err << "morvek-cli: " << path << ": " << English(i18n::TextId::MsgOpenFileError) << "\n";
+    return kExitFileError;
+  }
+  for (i18n::TextId id : r.messages) err << "morvek-cli: " << path << ": " << English(id) << "\n";
+  for (const std::string& keyword : r.incomplete_keywords)
+    err << "morvek-cli: " << path << ": " << keyword
+        << " ends early (a value is missing or not a number); the rest keeps its default\n";
+  if (r.version == 0) {
+    if (r.messages.empty())
+      err << "morvek-cli: " << path << ": not a parameter file (no KALVORIN_KEY line)\n";
+    return kExitNotAParameterFile;
+  }
+  return -1;
+}
+
+std::string FieldName(const model::Field& f, int element) {
+  std::string name(f.keyword);
+  if (!f.member.empty()) name += "." + std::string(f.member);
+  if (f.count > 1) name += "[" + std::to_string(element) + "]";
+  return name;
+}
+
+int RunNew(const CommandLine& cl, std::ostream& out, std::ostream& err, const BuildStamp& stamp) {
+  model::Editor editor;
+  model::SetStored(editor.image(), FieldId::kBike, cl.bike);
+  editor.ApplyDefaults(model::DefaultsScope::kWholeImage);
+  editor.ApplyLimits();
+  if (const int code = Save(cl.output, editor, stamp, err); code != kExitOk) return code;
+  out << "Wrote the defaults of preset " << cl.bike << " (" << model::FindPreset(cl.bike)->name
+      << ") to " << cl.output << "\n";
+  return kExitOk;
+}
+
+int RunConvert(const CommandLine& cl, std::ostream& out, std::ostream& err,
+               const BuildStamp& stamp) {
+  model::Editor editor;
+  if (const int code = Load(cl.input, editor, err); code >= 0) return code;
+  // Every saved file has passed the limits pass.
+  editor.ApplyLimits();
+  if (const int code = Save(cl.output, editor, stamp, err); code != kExitOk) return code;
+  out << "Converted " << cl.input << " to " << cl.output << " (version " << model::kProgramVersion
+      << ")\n";
+  return kExitOk;
+}
+
+int RunCheck(const CommandLine& cl, std::ostream& out, std::ostream& err) {
+  model::Editor editor;
+  if (const int code = Load(cl.input, editor, err); code >= 0) return code;
+  const model::ParameterImage read = editor.image();
+  const model::LimitsReport report = editor.ApplyLimits();
+  int changed = 0;
+  for (const model::Field& f : model::FieldTable()) {
+    if (f.id == FieldId::kMemo) continue;
+    for (int i = 0; i < f.count; ++i) {
+      const int before = model::Stored(read, f.id, i);
+      const int after = model::Stored(editor.image(), f.id, i);
+      if (before == after) continue;
+      ++changed;
+      out << FieldName(f, i) << ": " << files::FileValueOfField(f.id, before) << " -> "
+          << files::FileValueOfField(f.id, after) << "\n";
+    }
+  }
+  if (report.aps_voltages_equal) out << "note: APS.voltage1 and APS.voltage2 are equal\n";
+  if (changed == 0) {
+    out << cl.input << ": every value is within its limits\n";
+    return kExitOk;
+  }
+  out << cl.input << ": " << changed << (changed == 1 ? " value is" : " values are")
+      << " out of range\n";
+  return kExitOutOfRange;
+}
+
+}  // namespace
+
+int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+           const BuildStamp& stamp) {
+  const ParseResult parsed = ParseCommandLine(args);
+  if (!parsed.command_line) {
+    err << "morvek-cli: " << parsed.error << "\n\n" << UsageText();
+    return kExitUsage;
+  }
+  const CommandLine& cl = *parsed.command_line;
+  switch (cl.command) {
+    case Command::kHelp:
+      out << UsageText();
+      return kExitOk;
+    case Command::kNew:
+      return RunNew(cl, out, err, stamp);
+    case Command::kConvert:
+      return RunConvert(cl, out, err, stamp);
+    case Command::kCheck:
+      return RunCheck(cl, out, err);
+  }
+  return kExitUsage;
+}
+
+}  // namespace morvek::cli

@@ -1,0 +1,105 @@
+#include "cli/command_line.h"
+
+#include <charconv>
+
+namespace morvek::cli {
+namespace {
+
+ParseResult Fail(std::string error) { return {std::nullopt, std::move(error)}; }
+
+}  // namespace
+
+std::string_view UsageText() {
+  return "Usage: morvek-cli <command> [options]\n"
+         "\n"
+         "Commands:\n"
+         "  new --bike N -o OUT.ign     write the full default parameter set of motorcycle\n"
+         "                              preset N (0..7) as a parameter file\n"
+         "  convert IN.ign -o OUT.ign   read a parameter file of version 63, 78 or 84 and\n"
+         "                              write it as version 84\n"
+         "  check IN.ign                list every value outside its legal range with the\n"
+         "                              value it would be corrected to\n"
+         "  --help                      show this text\n"
+         "\n"
+         "Controller commands (PORT: a device path, COM1..COM20 or auto; --com N=PATH binds\n"
+         "COM N to a device, repeatable; --timeout S ends a command after S seconds):\n"
+         "  read --port PORT -o OUT.ign      read the controller, verify the read, write the\n"
+         "                                   file only when both completed\n"
+         "  verify IN.ign --port PORT        compare a parameter file with the controller\n"
+         "  program IN.ign --port PORT       program it, verify it, wait for the saving\n"
+         "  monitor --port PORT [--count N]  print the live values, one line per frame\n"
+         "\n"
+         "Exit status of the file commands: 0 success; 1 check found values out of range;\n"
+         "2 bad arguments; 3 a file could not be read or written; 4 the input is not a\n"
+         "parameter file of a known version.\n"
+         "Exit status of the controller commands: 0 success (\"Verify: OK\", \"Program\n"
+         "device: OK\"); 1 read, verify or program error; 2 bad arguments; 3 the port\n"
+         "cannot be opened; 4 the controller's protocol version differs; 5 the parameter\n"
+         "file cannot be read or written; 6 no result in time.\n";
+}
+
+ParseResult ParseCommandLine(const std::vector<std::string>& args) {
+  if (args.empty()) return Fail("no command given");
+  CommandLine cl;
+  const std::string& name = args[0];
+  if (name == "--help" || name == "-h" || name == "help") {
+    if (args.size() > 1) return Fail("--help takes no arguments");
+    return {cl, ""};
+  }
+  if (name == "new")
+    cl.command = Command::kNew;
+  else if (name == "convert")
+    cl.command = Command::kConvert;
+  else if (name == "check")
+    cl.command = Command::kCheck;
+  else
+    return Fail("unknown command '" + name + "'");
+
+  std::vector<std::string> positional;
+  bool bike_given = false;
+  for (std::size_t i = 1; i < args.size(); ++i) {
+    const std::string& a = args[i];
+    if (a == "--help" || a == "-h") return {CommandLine{}, ""};
+    const bool is_output = a == "-o" || a == "--output";
+    const bool is_bike = a == "--bike";
+    if (is_output || is_bike) {
+      if (i + 1 >= args.size()) return Fail("option " + a + " needs a value");
+      const std::string& value = args[++i];
+      if (is_output) {
+        if (cl.command == Command::kCheck) return Fail("check writes no file: " + a);
+        cl.output = value;
+        continue;
+      }
+      if (cl.command != Command::kNew) return Fail("--bike belongs to the new command");
+      int bike = -1;
+      const auto [end, ec] = std::from_chars(value.data(), value.data() + value.size(), bike);
+      if (ec != std::errc() || end != value.data() + value.size() || bike < 0 || bike > 7)
+        return Fail("--bike takes a preset number 0..7, not '" + value + "'");
+      cl.bike = bike;
+      bike_given = true;
+      continue;
+    }
+    if (a.size() > 1 && a[0] == '-') return Fail("unknown option '" + a + "'");
+    positional.push_back(a);
+  }
+
+  switch (cl.command) {
+    case Command::kNew:
+      if (!positional.empty()) return Fail("new takes no input file");
+      if (!bike_given) return Fail("new needs --bike N");
+      if (cl.output.empty()) return Fail("new needs -o OUT.ign");
+      break;
+    case Command::kConvert:
+    case Command::kCheck:
+      if (positional.size() != 1) return Fail(name + " needs exactly one input file");
+      cl.input = positional[0];
+      if (cl.command == Command::kConvert && cl.output.empty())
+        return Fail("convert needs -o OUT.ign");
+      break;
+    case Command::kHelp:
+      break;
+  }
+  return {cl, ""};
+}
+
+}  // namespace morvek::cli

@@ -1,0 +1,18 @@
+// morvek-cli: parameter files and controller commands from the command line (see --help).
+#include <QCoreApplication>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "cli/cli_app.h"
+#include "clilink/link_command.h"
+
+int main(int argc, char** argv) {
+  const std::vector<std::string> args(argv + 1, argv + argc);
+  // The build stamp the EXE line of written files carries.
+  if (!args.empty() && morvek::clilink::IsLinkCommand(args[0])) {
+    QCoreApplication app(argc, argv);
+    return morvek::clilink::RunLinkCommand(args, std::cout, std::cerr, __DATE__, __TIME__);
+  }
+  return morvek::cli::RunCli(args, std::cout, std::cerr, {__DATE__, __TIME__});
+}

@@ -1,0 +1,239 @@
+#include "clilink/link_command.h"
+
+#include <QCoreApplication>
+#include <QTimer>
+#include <cstdio>
+#include <ostream>
+
+#include "clilink/link_options.h"
+#include "clilink/monitor_line.h"
+#include "files/parameter_file_reader.h"
+#include "files/parameter_file_writer.h"
+#include "i18n/text_table.h"
+#include "link/session.h"
+#include "link/session_owner.h"
+#include "model/editor.h"
+#include "serial/serial_transport.h"
+#include "serial/system_ports.h"
+
+namespace morvek::clilink {
+namespace {
+
+using i18n::Language;
+using i18n::TextId;
+
+constexpr int kTickMs = 55;
+constexpr int kAutoScanPort = 20;
+
+std::string English(TextId id) { return std::string(i18n::Text(id, Language::kEnglish)); }
+
+// The command line has no page on screen: the owner keeps the editor's views current and
+// counts monitor frames.
+class CliOwner : public link::SessionOwner {
+ public:
+  explicit CliOwner(model::Editor& editor) : editor_(editor) {}
+  void CollectActivePage() override {}
+  void RunLimitsPass() override { editor_.ApplyLimits(); }
+  void RefreshActivePage() override {}
+  void PagesArrived() override { editor_.ImageChanged(); }
+  void ClearCurrentFileName() override {}
+  void MonitorFrameDecoded() override { ++frames; }
+  void UpdateLiveHighlight() override {}
+  int frames = 0;
+
+ private:
+  model::Editor& editor_;
+};
+
+// Resolves --port into a port number of the directory: a path is bound as COM1.
+bool ResolvePort(const std::string& port, serial::PortDirectory& directory, int& index) {
+  if (port == "auto" || port == "AUTO") {
+    index = kAutoScanPort;
+    return true;
+  }
+  if ((port.rfind("COM", 0) == 0 || port.rfind("com", 0) == 0) && port.size() > 3) {
+    char* end = nullptr;
+    const long n = std::strtol(port.c_str() + 3, &end, 10);
+    if (*end != '\0' || n < 1 || n > 20) return false;
+    index = static_cast<int>(n - 1);
+    return true;
+  }
+  directory.Bind(1, port);
+  index = 0;
+  return true;
+}
+
+class Runner {
+ public:
+  Runner(const LinkOptions& options, std::ostream& out, std::ostream& err)
+      : options_(options),
+        out_(out),
+        err_(err),
+        transport_(directory_),
+        owner_(editor_),
+        session_(transport_, editor_.image(), editor_.program_flags(), owner_) {}
+
+  int Run(const std::string& build_date, const std::string& build_time) {
+    std::string bad;
+    if (!serial::BuildPortDirectory(options_.bindings, directory_, &bad)) {
+      err_ << "morvek-cli: bad --com binding " << bad << " (expected N=PATH, N 1..21)\n";
+      return kExitUsage;
+    }
+    int port = 0;
+    if (!ResolvePort(options_.port, directory_, port)) {
+      err_ << "morvek-cli: bad --port " << options_.port
+           << " (a device path, COM1..COM20 or auto)\n";
+      return kExitUsage;
+    }
+    editor_.ApplyDefaults(model::DefaultsScope::kWholeImage);
+    if (!options_.file.empty()) {
+      const files::ReadResult read = files::OpenParameterFile(options_.file, editor_, false);
+      for (TextId id : read.messages) err_ << options_.file << ": " << English(id) << "\n";
+      if (!read.opened || read.version == 0) return kExitFileError;
+      editor_.ApplyLimits();
+    }
+    session_.set_com_port_index(port);
+    session_.Start();
+    if (int code = DrainMessages(); code != kExitOk) return code;
+    if (port != kAutoScanPort && !transport_.IsOpen()) return kExitPortError;
+
+    if (options_.command == "read") session_.Read();
+    if (options_.command == "verify") session_.Verify();
+    if (options_.command == "program") session_.Program();
+
+    QTimer timer;
+    timer.setTimerType(Qt::PreciseTimer);
+    int result = -1;
+    int ticks = 0;
+    const int tick_limit = options_.timeout_s * 1000 / kTickMs;
+    QObject::connect(&timer, &QTimer::timeout, [&] {
+      session_.Tick();
+      ++ticks;
+      result = Judge();
+      if (result < 0 && ticks >= tick_limit) {
+        err_ << "morvek-cli: no result within " << options_.timeout_s << " s\n";
+        result = kExitTimeout;
+      }
+      if (result >= 0) QCoreApplication::exit(0);
+    });
+    timer.start(kTickMs);
+    QCoreApplication::exec();
+    timer.stop();
+    session_.Stop();
+    err_ << "ticks: " << ticks << "\n";
+    if (result == kExitOk && options_.command == "read") return WriteFile(build_date, build_time);
+    return result;
+  }
+
+ private:
+  // Message boxes the session asked for: shown on stderr; the version mismatch ends the run.
+  int DrainMessages() {
+    int code = kExitOk;
+    for (const std::string& text : session_.TakeMessageBoxes()) {
+      err_ << "morvek-cli: " << text << "\n";
+      if (text.rfind(English(TextId::MsgUnmatchedVersion), 0) == 0) code = kExitVersionMismatch;
+      if (text == English(TextId::MsgComOpeningError)) code = kExitPortError;
+    }
+    return code;
+  }
+
+  // After every tick: a result code, or -1 while the command goes on.
+  int Judge() {
+    if (int code = DrainMessages(); code != kExitOk) return code;
+    ReportProgress();
+    if (options_.command == "monitor") {
+      while (printed_ < owner_.frames) {
+        out_ << FormatMonitorLine(session_.live_values()) << std::endl;
+        ++printed_;
+        if (options_.count > 0 && printed_ >= options_.count) return kExitOk;
+      }
+      return -1;
+    }
+    if (session_.transaction_mode() != link::TransactionMode::kNone) return -1;
+    const std::string& text = session_.status_line().text;
+    for (TextId failure : {TextId::MsgReadError, TextId::MsgVerifyError, TextId::MsgProgramError})
+      if (text == English(failure)) return kExitTransactionFailed;
+    if (options_.command != "program")
+      return text == English(TextId::MsgVerify) + " OK" ? kExitOk : -1;
+    // "Program device: OK" stands once when the verify pass ends and again when the
+    // controller has finished saving; only the second one ends the command. A controller that
+    // reports no saving at all is given a few seconds to start.
+    constexpr int kSavingStartTicks = 60;
+    if (session_.live_values().saving_counter != 0) saw_saving_ = true;
+    if (text != English(TextId::MsgProgramDevice) + " OK") return -1;
+    if (session_.live_values().saving_counter != 0) return -1;
+    return saw_saving_ || ++ticks_without_saving_ >= kSavingStartTicks ? kExitOk : -1;
+  }
+
+  void ReportProgress() {
+    // The connection as the window's connection line would show it: lost after the silent
+    // ticks, back with the first monitor frame.
+    if (owner_.frames > frames_seen_ && link_ != LinkShown::kConnected) {
+      const link::ConnectionView c = session_.connection();
+      err_ << "Connected, " << c.label_com << " ("
+           << transport_.DeviceName(session_.com_port_index() == kAutoScanPort
+                                        ? session_.com_auto_index()
+                                        : session_.com_port_index())
+           << ")\n";
+      link_ = LinkShown::kConnected;
+    } else if (!session_.connected() && link_ != LinkShown::kLost) {
+      err_ << "No Connection\n";
+      link_ = LinkShown::kLost;
+    }
+    frames_seen_ = owner_.frames;
+    const link::StatusLineState& s = session_.status_line();
+    const std::string line = s.label_visible
+                                 ? s.text + (s.gauge_visible ? " " + std::to_string(s.gauge_value) +
+                                                                   "/" + std::to_string(s.gauge_max)
+                                                             : std::string())
+                                 : std::string();
+    if (line != last_progress_ && !line.empty()) err_ << line << "\n";
+    last_progress_ = line;
+  }
+
+  int WriteFile(const std::string& build_date, const std::string& build_time) {
+    const link::IdentificationTexts& id = session_.identification();
+    const files::VersionTexts versions{id.identification, id.date, id.time, build_date, build_time};
+    if (files::SaveParameterFile(options_.output, editor_.image(), versions) !=
+        files::FileError::kOk) {
+      err_ << "morvek-cli: cannot write " << options_.output << "\n";
+      return kExitFileError;
+    }
+    out_ << options_.output << "\n";
+    return kExitOk;
+  }
+
+  const LinkOptions& options_;
+  std::ostream& out_;
+  std::ostream& err_;
+  serial::PortDirectory directory_;
+  serial::SerialTransport transport_;
+  model::Editor editor_;
+  CliOwner owner_;
+  link::Session session_;
+  int printed_ = 0;
+  std::string last_progress_;
+  enum class LinkShown { kUnknown, kConnected, kLost } link_ = LinkShown::kUnknown;
+  int frames_seen_ = 0;
+  bool saw_saving_ = false;
+  int ticks_without_saving_ = 0;
+};
+
+}  // namespace
+
+bool IsLinkCommand(const std::string& command) {
+  return command == "read" || command == "verify" || command == "program" || command == "monitor";
+}
+
+int RunLinkCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+                   const std::string& build_date, const std::string& build_time) {
+  LinkOptions options;
+  if (const std::string error = ParseLinkOptions(args, options); !error.empty()) {
+    err << "morvek-cli: " << error << "\n(try morvek-cli --help)\n";
+    return kExitUsage;
+  }
+  Runner runner(options, out, err);
+  return runner.Run(build_date, build_time);
+}
+
+}  // namespace morvek::clilink

@@ -1,0 +1,132 @@
+#include "files/parameter_file_reader.h"
+
+#include "files/file_io.h"
+#include "files/parameter_file_layout.h"
+#include "files/token_scanner.h"
+#include "model/field_table.h"
+
+namespace morvek::files {
+namespace {
+
+using i18n::TextId;
+using model::FieldId;
+
+constexpr int kInjectionPage1A = 2;
+constexpr int kInjectionPage2A = 3;
+constexpr int kCoupledMaps = 1;
+
+// Finds the accepted key line; returns its version or 0 at the end of the text.
+int SearchKey(TokenScanner& scanner, ReadResult& result) {
+  while (std::optional<std::string_view> token = scanner.Next()) {
+    if (*token != kKeyKeyword) continue;
+    const std::optional<std::string_view> next = scanner.Peek();
+    const std::optional<int> version = next ? ParseFileNumber(*next) : std::nullopt;
+    if (version) scanner.Consume(*next);
+    if (version == model::kProgramVersion) return *version;
+    if (version == 63 || version == 78) {
+      result.messages.push_back(TextId::MsgOlderFileVersion);
+      return *version;
+    }
+    result.messages.push_back(TextId::MsgUnmatchedFileVersion);
+  }
+  return 0;
+}
+
+// Reads the values of one section. Stops at the first token that is not a number; that token
+// is left for the keyword loop, so a following keyword is still taken.
+bool ReadSection(TokenScanner& scanner, const KeywordSection& section, int version,
+                 model::Editor& editor, ReadResult& result) {
+  model::ParameterImage& image = editor.image();
+  for (const LineSpec& line : section.lines) {
+    for (const ValueRun& run : line.values) {
+      if (version < run.min_version) continue;
+      for (int i = 0; i < run.count; ++i) {
+        std::optional<std::string_view> token = scanner.Peek();
+        std::optional<int> number = token ? ParseFileNumber(*token) : std::nullopt;
+        if (!number) {
+          result.incomplete_keywords.emplace_back(section.Keyword());
+          return false;
+        }
+        scanner.Consume(*token);
+        model::SetStored(image, run.field, run.first + i,
+                         StoredFromFileValue(run, version, *number));
+        if (run.field == FieldId::kBike) {
+          // Everything the file does not carry keeps the preset's default.
+          editor.ApplyDefaults(model::DefaultsScope::kWholeImage);
+        } else if (run.field == FieldId::kSensorLambdaType) {
+          result.lambda_type = model::Stored(image, FieldId::kSensorLambdaType);
+        }
+      }
+    }
+  }
+  return true;
+}
+
+// The memo runs from the first character after the whitespace behind MEMO to the end of the
+// file; each line break is stored as a zero byte, and the last byte of the area stays zero.
+void ReadMemo(std::string_view rest, model::ParameterImage& image) {
+  const model::Field& memo = model::GetField(FieldId::kMemo);
+  const int first = memo.first;
+  const int last = memo.first + memo.count - 1;
+  for (int b = first; b <= last; ++b) image.SetByte(b, 0);
+  std::size_t i = 0;
+  while (i < rest.size() && TokenScanner::IsSpace(rest[i])) ++i;
+  int pos = first;
+  for (; i < rest.size() && pos < last; ++i) {
+    const char c = rest[i];
+    if (c == '\r' && i + 1 < rest.size() && rest[i + 1] == '\n') {
+      ++i;
+      image.SetByte(pos++, 0);
+    } else if (c == '\n') {
+      image.SetByte(pos++, 0);
+    } else {
+      image.SetByte(pos++, static_cast<std::uint8_t>(c));
+    }
+  }
+  image.SetByte(last, 0);
+}
+
+}  // namespace
+
+bool CanOpenForActivePage(const model::Editor& editor) {
+  const int page = editor.active_page();
+  return !((page == kInjectionPage1A || page == kInjectionPage2A) &&
+           model::Stored(editor.image(), FieldId::kJet1MiscMode) == kCoupledMaps);
+}
+
+ReadResult ReadParameterFile(std::string_view text, model::Editor& editor, bool active_page_only) {
+  ReadResult result;
+  if (active_page_only && !CanOpenForActivePage(editor)) return result;
+  TokenScanner scanner(text);
+  result.version = SearchKey(scanner, result);
+  if (result.version == 0) return result;
+  const int page = editor.active_page();
+  while (std::optional<std::string_view> token = scanner.Next()) {
+    if (*token == kMemoKeyword) {
+      // The memo is free text and always ends the reading, even when it is not taken, so
+      // that words in it are never mistaken for keywords.
+      if (!active_page_only || page == kMemoPage) ReadMemo(scanner.Rest(), editor.image());
+      break;
+    }
+    const KeywordSection* section = FindSection(*token);
+    if (section == nullptr || result.version < section->min_version) continue;
+    if (active_page_only && (section->full_open_only || section->ReadingPage() != page)) continue;
+    ReadSection(scanner, *section, result.version, editor, result);
+  }
+  editor.ImageChanged();
+  return result;
+}
+
+ReadResult OpenParameterFile(const std::filesystem::path& path, model::Editor& editor,
+                             bool active_page_only) {
+  std::optional<std::string> text = ReadWholeFile(path);
+  if (!text) {
+    ReadResult result;
+    result.opened = false;
+    result.messages.push_back(TextId::MsgOpenFileError);
+    return result;
+  }
+  return ReadParameterFile(*text, editor, active_page_only);
+}
+
+}  // namespace morvek::files

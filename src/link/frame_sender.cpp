@@ -1,0 +1,25 @@
+#include "link/frame_sender.h"
+
+#include "link/frame_builder.h"
+#include "model/field_table.h"
+
+namespace morvek::link {
+
+void FrameSender::SendPageFrame() {
+  state_.tick_counter = 0;
+  const bool reading = state_.transaction_mode == TransactionMode::kRead;
+  transport_.Write(BuildPageFrame(state_.current_command, image_, reading));
+}
+
+void FrameSender::SendMonitorRequest() {
+  transport_.Write(BuildMonitorRequest(image_, state_.autotune_on, test_flags_.Take()));
+}
+
+void FrameSender::SendTuningRequest(int second) {
+  state_.current_command =
+      TuningCommand(model::Stored(image_, model::FieldId::kTuningChannel), second);
+  state_.attempt_counter = 1;
+  SendPageFrame();
+}
+
+}  // namespace morvek::link

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "link/link_state.h"
+#include "link/output_tests.h"
+#include "link/transport.h"
+#include "model/parameter_image.h"
+
+namespace morvek::link {
+
+// The three transmitters. Each writes one whole frame; the transport returns once it has
+// left the PC.
+class FrameSender {
+ public:
+  FrameSender(Transport& transport, const model::ParameterImage& image, LinkState& state,
+              OutputTestFlags& test_flags)
+      : transport_(transport), image_(image), state_(state), test_flags_(test_flags) {}
+
+  // The page frame of CurrentCommand; restarts the tick counter.
+  void SendPageFrame();
+  // The monitor request; the output-test flags go with it and are cleared.
+  void SendMonitorRequest();
+  // Autotune page request, second = 0 for the first and 1 for the second page of the map.
+  void SendTuningRequest(int second);
+
+ private:
+  Transport& transport_;
+  const model::ParameterImage& image_;
+  LinkState& state_;
+  OutputTestFlags& test_flags_;
+};
+
+}  // namespace morvek::link

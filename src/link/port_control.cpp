@@ -1,0 +1,53 @@
+#include "link/port_control.h"
+
+#include <algorithm>
+
+#include "link/text_format.h"
+
+namespace morvek::link {
+namespace {
+
+int ValidItem(int index) { return index >= 0 && index < kComItemCount ? index : 0; }
+
+}  // namespace
+
+void PortControl::set_com_port_index(int index) { com_port_index_ = ValidItem(index); }
+
+void PortControl::set_com_auto_index(int index) { com_auto_index_ = ValidItem(index); }
+
+int PortControl::PortNumber() const {
+  return (com_port_index_ == kComAutoItem ? com_auto_index_ : com_port_index_) + 1;
+}
+
+OpenOutcome PortControl::OpenPort() {
+  const int number = PortNumber();
+  const std::string device_name = Printf("\\\\.\\COM%d", number);
+  label_com_ = "COM= " + device_name.substr(4, 10);
+  ever_opened_ = true;
+
+  OpenOutcome outcome;
+  outcome.opened = transport_.Open(number - 1);
+  if (!outcome.opened) {
+    const bool scanning = com_port_index_ == kComAutoItem;
+    outcome.report_failure = !suppress_open_message_ && !scanning;
+    outcome.skip_to_next_port = scanning;
+  }
+  checked_item_ = com_port_index_;
+  return outcome;
+}
+
+void PortControl::ClosePort() {
+  if (ever_opened_) transport_.Close();
+}
+
+std::optional<DeviceFrame> PortControl::ReceiveFrame() {
+  const int waiting = transport_.BytesWaiting();
+  if (waiting < kFrameSize) return std::nullopt;
+  const std::vector<std::uint8_t> received = transport_.Read(std::min(waiting, kReceiveBufferSize));
+  if (received.size() < static_cast<std::size_t>(kFrameSize)) return std::nullopt;
+  DeviceFrame::Bytes bytes;
+  std::copy_n(received.begin(), kFrameSize, bytes.begin());
+  return DeviceFrame(bytes);
+}
+
+}  // namespace morvek::link

@@ -1,0 +1,150 @@
+#include "link/session.h"
+
+#include <algorithm>
+
+#include "link/link_texts.h"
+#include "link/monitor_decoder.h"
+
+namespace morvek::link {
+
+using i18n::TextId;
+
+Session::Session(Transport& transport, model::ParameterImage& image,
+                 model::PageProgramFlags& program_flags, SessionOwner& owner)
+    : image_(image),
+      owner_(owner),
+      port_(transport),
+      sender_(transport, image, state_, test_flags_),
+      transactions_(Transactions::Context{state_, sender_, status_, message_boxes_, image,
+                                          program_flags, owner, language_}),
+      autotune_(state_, sender_, image, owner) {}
+
+void Session::Start() {
+  port_.set_suppress_open_message(false);
+  OpenPort();
+}
+
+void Session::SetLanguage(i18n::Language language) {
+  language_ = language;
+  if (link_lost_ || monitor_view_.revision() == 0) WritePlaceholders(monitor_view_, language_);
+}
+
+void Session::ChoosePort(int item) {
+  if (item < 0 || item >= kComItemCount) return;
+  port_.set_com_port_index(item);
+  port_.ClosePort();
+  port_.set_suppress_open_message(false);
+  OpenPort();
+}
+
+void Session::OpenPort() {
+  const OpenOutcome outcome = port_.OpenPort();
+  if (outcome.report_failure)
+    message_boxes_.push_back(LinkText(TextId::MsgComOpeningError, language_));
+  if (outcome.skip_to_next_port) reopen_counter_ = kReopenPreload;
+}
+
+void Session::Tick() {
+  // 1. Take in at most one frame.
+  ReceiveFrame();
+  // 2. A running transaction repeats its page or fails; 3. otherwise the periodic request.
+  if (state_.transaction_mode != TransactionMode::kNone) {
+    transactions_.Supervise();
+  } else {
+    IdleTick();
+  }
+  // 4. The message countdown.
+  if (status_.CountDown()) state_.done = false;
+  // 5. and 6. The connection watchdog and the version label.
+  SuperviseConnection();
+  // 7. The live operating point.
+  owner_.UpdateLiveHighlight();
+}
+
+void Session::ReceiveFrame() {
+  const std::optional<DeviceFrame> frame = port_.ReceiveFrame();
+  if (!frame) return;
+  if (frame->code() == kReplyMonitor) {
+    HandleMonitorFrame(*frame);
+  } else {
+    HandlePageReply(*frame);
+  }
+}
+
+void Session::HandleMonitorFrame(const DeviceFrame& frame) {
+  const MonitorContext context{language_, extended_monitor_, debug_display_, &image_};
+  if (!DecodeMonitorFrame(frame, context, monitor_view_, live_)) return;
+  watchdog_ = 0;
+  owner_.MonitorFrameDecoded();
+}
+
+void Session::HandlePageReply(const DeviceFrame& frame) {
+  if (!transactions_.Accepts(frame)) return;
+  if (state_.transaction_mode == TransactionMode::kNone) {
+    // Outside a transaction only the autotune cycle has a page request outstanding; a late
+    // echo of a finished transaction must not overwrite the image.
+    if (!autotune_.Expecting()) return;
+    watchdog_ = 0;
+    autotune_.HandlePageReply(frame);
+    return;
+  }
+  watchdog_ = 0;
+  transactions_.HandlePageReply(frame);
+}
+
+void Session::IdleTick() {
+  if (++state_.tick_counter >= kResendTicks) {
+    state_.tick_counter = 0;
+    if (state_.autotune_on) {
+      autotune_.StartCycle();
+    } else {
+      sender_.SendMonitorRequest();
+      state_.tuning_phase = 0;
+    }
+  }
+  if (live_.saving_counter != 0) {
+    status_.ShowMessage(LinkText(TextId::MsgSaving, language_));
+    status_.ShowGauge();
+    const int max = status_.state().gauge_max;
+    status_.SetProgress(
+        std::clamp(max * (kSavingScale - live_.saving_counter) / kSavingScale, 0, max));
+  } else if (state_.done) {
+    status_.SetText(LinkText(TextId::MsgProgramDevice, language_) + " OK");
+    status_.SetProgressToMax();
+  }
+}
+
+void Session::SuperviseConnection() {
+  if (watchdog_ < kWatchdogLimit) {
+    ++watchdog_;
+    link_lost_ = false;
+    no_connection_visible_ = false;
+    return;
+  }
+  link_lost_ = true;
+  no_connection_visible_ = !printing_;
+  if (++reopen_counter_ >= kReopenTicks) {
+    reopen_counter_ = 0;
+    port_.ClosePort();
+    port_.set_suppress_open_message(true);
+    port_.AdvanceAutoIndex();
+    OpenPort();
+  }
+}
+
+ConnectionView Session::connection() const {
+  ConnectionView view;
+  view.no_connection_visible = no_connection_visible_;
+  view.version_visible = !no_connection_visible_;
+  view.label_com = port_.label_com();
+  view.checked_com_item = port_.checked_item();
+  return view;
+}
+
+std::vector<std::string> Session::TakeMessageBoxes() {
+  std::vector<std::string> boxes(message_boxes_.begin(), message_boxes_.end());
+  message_boxes_.clear();
+  return boxes;
+}
+
+}  // namespace morvek::link

@@ -1,0 +1,137 @@
+#pragma once
+
+#include <deque>
+#include <string>
+#include <vector>
+
+#include "i18n/text_table.h"
+#include "link/autotune.h"
+#include "link/frame_sender.h"
+#include "link/link_state.h"
+#include "link/live_values.h"
+#include "link/monitor_view.h"
+#include "link/output_tests.h"
+#include "link/port_control.h"
+#include "link/session_owner.h"
+#include "link/status_line.h"
+#include "link/transactions.h"
+#include "link/transport.h"
+#include "model/parameter_image.h"
+
+namespace morvek::link {
+
+inline constexpr int kWatchdogLimit = 24;
+inline constexpr int kWatchdogStart = 18;
+inline constexpr int kReopenTicks = 30;
+inline constexpr int kReopenPreload = 200;
+inline constexpr int kSavingScale = 2756;
+
+// The connection line and the port label.
+struct ConnectionView {
+  bool no_connection_visible = false;  // LabelSpojeni
+  bool version_visible = true;         // LabelVersion, shown exactly when LabelSpojeni is not
+  std::string label_com;               // LabelCom, "COM= COM5"
+  int checked_com_item = -1;           // the Com menu item with the check mark
+};
+
+// All traffic with the controller. Tick() is called every 55 ms; nothing in it waits for a
+// reply: a request goes out, and whichever later tick finds its reply handles it.
+class Session {
+ public:
+  Session(Transport& transport, model::ParameterImage& image,
+          model::PageProgramFlags& program_flags, SessionOwner& owner);
+  Session(const Session&) = delete;
+  Session& operator=(const Session&) = delete;
+
+  // Settings restored at start-up, before Start().
+  void set_com_port_index(int index) { port_.set_com_port_index(index); }
+  void set_com_auto_index(int index) { port_.set_com_auto_index(index); }
+  int com_port_index() const { return port_.com_port_index(); }
+  int com_auto_index() const { return port_.com_auto_index(); }
+
+  // Start-up: opens the port (a failing fixed port is reported).
+  void Start();
+  // Shutdown.
+  void Stop() { port_.ClosePort(); }
+  // A Com menu item (0..19 COM1..COM20, 20 automatic scanning); other items change nothing.
+  void ChoosePort(int item);
+
+  void Tick();
+
+  // The transactions (F7, F8, F9) and programming of the flagged pages.
+  void Read() { transactions_.Read(); }
+  void Verify() { transactions_.Verify(); }
+  void Program() { transactions_.Program(); }
+  void StartProgramming() { transactions_.StartProgramming(); }
+  TransactionMode transaction_mode() const { return state_.transaction_mode; }
+
+  // "Tuning on".
+  void SetAutotuneOn(bool on) { state_.autotune_on = on; }
+  bool autotune_on() const { return state_.autotune_on; }
+
+  // A test button; its request goes with the next monitor request.
+  void PressOutputTest(OutputTest test) { test_flags_.Press(test); }
+  bool PressOutputTestButton(std::string_view name) { return test_flags_.PressButton(name); }
+  const OutputTestFlags::Bytes& pending_output_tests() const { return test_flags_.pending(); }
+
+  // Presentation settings.
+  // Also puts the "---" placeholders into the monitor labels while no controller is connected
+  // (or none has answered yet); live texts change language with the next frame.
+  void SetLanguage(i18n::Language language);
+  i18n::Language language() const { return language_; }
+  void SetExtendedMonitor(bool extended) { extended_monitor_ = extended; }
+  void SetDebugDisplay(bool on) { debug_display_ = on; }
+  // While printing, a lost connection is not shown.
+  void SetPrinting(bool printing) { printing_ = printing; }
+  // The print stamp on the message line, held like a message.
+  void ShowStamp(std::string text) { status_.ShowStamp(std::move(text)); }
+  void HideMessage() { status_.Hide(); }
+
+  // What the window shows.
+  const StatusLineState& status_line() const { return status_.state(); }
+  int message_hold_ticks() const { return status_.hold_ticks(); }
+  ConnectionView connection() const;
+  // A valid frame arrived within the last 24 ticks.
+  bool connected() const { return !link_lost_; }
+  const MonitorView& monitor_view() const { return monitor_view_; }
+  MonitorView& monitor_view() { return monitor_view_; }
+  const LiveValues& live_values() const { return live_; }
+  const IdentificationTexts& identification() const { return transactions_.identification(); }
+  const IdentificationArea& identification_area() const {
+    return transactions_.identification_area();
+  }
+  // Message boxes to show, oldest first; the queue is emptied.
+  std::vector<std::string> TakeMessageBoxes();
+
+ private:
+  void OpenPort();
+  void ReceiveFrame();
+  void HandleMonitorFrame(const DeviceFrame& frame);
+  void HandlePageReply(const DeviceFrame& frame);
+  void IdleTick();
+  void SuperviseConnection();
+
+  model::ParameterImage& image_;
+  SessionOwner& owner_;
+  LinkState state_;
+  OutputTestFlags test_flags_;
+  PortControl port_;
+  FrameSender sender_;
+  StatusLine status_;
+  std::deque<std::string> message_boxes_;
+  i18n::Language language_ = i18n::Language::kEnglish;
+  Transactions transactions_;
+  Autotune autotune_;
+  MonitorView monitor_view_;
+  LiveValues live_;
+
+  int watchdog_ = kWatchdogStart;
+  int reopen_counter_ = 0;  // ticks without connection since the last reopen
+  bool link_lost_ = false;
+  bool no_connection_visible_ = false;
+  bool printing_ = false;
+  bool extended_monitor_ = false;
+  bool debug_display_ = false;
+};
+
+}  // namespace morvek::link

@@ -1,0 +1,28 @@
+#pragma once
+
+namespace morvek::link {
+
+// What the Session asks of the window that owns it (the editor and the page on screen).
+// Every call happens inside Session::Tick() or a Session command.
+class SessionOwner {
+ public:
+  virtual ~SessionOwner() = default;
+
+  // Folds the controls of the page on screen into the image.
+  virtual void CollectActivePage() = 0;
+  // Forces the image into its legal ranges and orders.
+  virtual void RunLimitsPass() = 0;
+  // Shows the image (and the identification texts) on the page on screen.
+  virtual void RefreshActivePage() = 0;
+  // One or more image pages were replaced by the controller's copies (read, autotune); views
+  // derived from the image must be brought up to date before anything writes them back.
+  virtual void PagesArrived() = 0;
+  // A read starts: the parameters no longer come from a file, the file name is cleared.
+  virtual void ClearCurrentFileName() = 0;
+  // A monitor frame was decoded: feature-dependent layout may change.
+  virtual void MonitorFrameDecoded() = 0;
+  // The last step of every tick: move the live operating-point highlight.
+  virtual void UpdateLiveHighlight() = 0;
+};
+
+}  // namespace morvek::link

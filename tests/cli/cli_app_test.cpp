@@ -1,0 +1,140 @@
+#include "cli/cli_app.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <sstream>
+
+#include "files/file_io.h"
+#include "files/parameter_file_reader.h"
+#include "model/field_table.h"
+
+namespace morvek::cli {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string Data(const std::string& name) {
+  return files::ReadWholeFile(fs::path(MORVEK_TEST_DATA_DIR) / name).value_or("");
+}
+
+std::string Replace(std::string text, const std::string& from, const std::string& to) {
+  const std::size_t at = text.find(from);
+  EXPECT_NE(at, std::string::npos) << from;
+  if (at != std::string::npos) text.replace(at, from.size(), to);
+  return text;
+}
+
+class CliTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir_ = fs::temp_directory_path() /
+           ("morvek_cli_" +
+            std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+    fs::remove_all(dir_);
+    fs::create_directories(dir_);
+  }
+  void TearDown() override { fs::remove_all(dir_); }
+
+  int Run(std::vector<std::string> args) {
+    out_.str("");
+    err_.str("");
+    return RunCli(args, out_, err_, {"Jul  1 2009", "12:34:56"});
+  }
+  std::string Path(const std::string& name) const { return (dir_ / name).string(); }
+  std::string Write(const std::string& name, const std::string& text) {
+    EXPECT_EQ(files::WriteFileAtomically(Path(name), text), files::FileError::kOk);
+    return Path(name);
+  }
+
+  fs::path dir_;
+  std::ostringstream out_, err_;
+};
+
+TEST_F(CliTest, HelpAndBadArguments) {
+  EXPECT_EQ(Run({"--help"}), 0);
+  EXPECT_NE(out_.str().find("Usage: morvek-cli"), std::string::npos);
+  const std::vector<std::vector<std::string>> bad = {
+      {},
+      {"frob"},
+      {"new", "-o", "x.ign"},
+      {"new", "--bike", "8", "-o", "x.ign"},
+      {"new", "--bike", "2x", "-o", "x.ign"},
+      {"new", "--bike", "2"},
+      {"new", "--bike"},
+      {"convert", "a.ign"},
+      {"check"},
+      {"check", "a.ign", "b.ign"},
+      {"check", "--bogus", "a.ign"},
+      {"check", "a.ign", "-o", "b.ign"},
+  };
+  for (const auto& args : bad) {
+    EXPECT_EQ(Run(args), kExitUsage) << (args.empty() ? "" : args[0]);
+    EXPECT_NE(err_.str().find("morvek-cli: "), std::string::npos);
+    EXPECT_NE(err_.str().find("Usage:"), std::string::npos);
+  }
+}
+
+TEST_F(CliTest, NewWritesTheDefaultsOfThePreset) {
+  ASSERT_EQ(Run({"new", "--bike", "2", "-o", Path("new.ign")}), 0) << err_.str();
+  const std::string expected = Replace(Data("default_preset2.ign"),
+                                       "HEX  15.03.2024  10:20   TORVANE 84 TEST", "HEX  -  -   -");
+  EXPECT_EQ(files::ReadWholeFile(Path("new.ign")), expected);
+  EXPECT_EQ(Run({"new", "--bike", "2", "-o", Path("missing/new.ign")}), kExitFileError);
+  EXPECT_NE(err_.str().find("missing/new.ign"), std::string::npos);
+}
+
+TEST_F(CliTest, ConvertReadsAnOlderFileAndWritesVersion84) {
+  const std::string in = Write("old.ign", Data("version63.ign"));
+  ASSERT_EQ(Run({"convert", in, "-o", Path("out.ign")}), 0) << err_.str();
+  EXPECT_NE(err_.str().find("Older version of *.ign file!"), std::string::npos);
+  const std::string text = files::ReadWholeFile(Path("out.ign")).value_or("");
+  EXPECT_EQ(text.substr(0, 21), "KALVORIN_KEY    84 \r\n");
+  model::Editor editor;
+  const files::ReadResult r = files::ReadParameterFile(text, editor, false);
+  EXPECT_EQ(r.version, 84);
+  EXPECT_EQ(model::Stored(editor.image(), model::FieldId::kClutchTime, 5), 20);
+  EXPECT_EQ(model::Stored(editor.image(), model::FieldId::kN2oRetard2), 6);
+}
+
+TEST_F(CliTest, UnreadableAndUnknownFiles) {
+  struct Case {
+    std::string content;  // empty: no such file
+    int code;
+    const char* message;
+  } cases[] = {
+      {"", kExitFileError, "Open file error!"},
+      {"just some text", kExitNotAParameterFile, "not a parameter file"},
+      {"KALVORIN_KEY 85 FAN 1 2", kExitNotAParameterFile, "Unmatched version of *.ign file!"},
+  };
+  for (const Case& c : cases) {
+    const std::string in = c.content.empty() ? Path("absent.ign") : Write("in.ign", c.content);
+    for (const std::vector<std::string>& args :
+         {std::vector<std::string>{"check", in},
+          std::vector<std::string>{"convert", in, "-o", Path("out.ign")}}) {
+      EXPECT_EQ(Run(args), c.code) << c.content;
+      EXPECT_NE(err_.str().find(c.message), std::string::npos) << err_.str();
+      EXPECT_FALSE(fs::exists(Path("out.ign")));
+    }
+  }
+}
+
+TEST_F(CliTest, CheckListsWhatTheLimitsPassChanges) {
+  EXPECT_EQ(Run({"check", Write("ok.ign", Data("default_preset2.ign"))}), 0);
+  EXPECT_NE(out_.str().find("every value is within its limits"), std::string::npos);
+
+  std::string text = Data("default_preset2.ign");
+  text = Replace(text, "ADVANCE_MISC     1     0     0     0 ",
+                 "ADVANCE_MISC     1     0     0    55 ");
+  text = Replace(text, "START_INJ       10 ", "START_INJ       60 ");
+  text = Replace(text, "RPM_ADV       1000  2000", "RPM_ADV       1000  1000");
+  EXPECT_EQ(Run({"check", Write("bad.ign", text)}), kExitOutOfRange);
+  EXPECT_EQ(out_.str(),
+            "ADVANCE_MISC.base: 55 -> 40\n"
+            "RPM_ADV[1]: 1000 -> 1100\n"
+            "START_INJ: 60 -> 50\n" +
+                Path("bad.ign") + ": 3 values are out of range\n");
+}
+
+}  // namespace
+}  // namespace morvek::cli

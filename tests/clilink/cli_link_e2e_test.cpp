@@ -1,0 +1,179 @@
+// morvek-cli against torvane-sim over a real pseudo-terminal.
+#include <gtest/gtest.h>
+#include <stdlib.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "child_process.h"
+#include "files/parameter_file_reader.h"
+#include "model/editor.h"
+
+namespace morvek {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::ChildProcess;
+using namespace std::chrono_literals;
+
+struct CliResult {
+  int code;
+  std::string out;
+  std::string err;
+};
+
+class CliLinkTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    char tmpl[] = "/tmp/morvek-e2e-XXXXXX";
+    ASSERT_NE(mkdtemp(tmpl), nullptr);
+    dir_ = tmpl;
+    link_ = (dir_ / "controller").string();
+  }
+  void TearDown() override {
+    sim_.reset();
+    fs::remove_all(dir_);
+  }
+
+  // Starts the simulator on the link path and waits until the link is there.
+  void StartSim(std::vector<std::string> extra) {
+    std::vector<std::string> argv{TORVANE_SIM, "--link", link_};
+    argv.insert(argv.end(), extra.begin(), extra.end());
+    sim_ =
+        std::make_unique<ChildProcess>(argv, (dir_ / ("sim" + std::to_string(++sims_))).string());
+    ASSERT_TRUE(sim_->started());
+    for (int i = 0; i < 300 && !fs::exists(link_); ++i) std::this_thread::sleep_for(10ms);
+    ASSERT_TRUE(fs::exists(link_)) << sim_->Err();
+  }
+  void KillSim() {
+    sim_->Signal(SIGKILL);
+    sim_->Wait();
+  }
+
+  CliResult Cli(std::vector<std::string> args) {
+    args.insert(args.begin(), MORVEK_CLI);
+    ChildProcess cli(args, (dir_ / ("cli" + std::to_string(++clis_))).string());
+    const int code = cli.Wait(90s);
+    return {code, cli.Out(), cli.Err()};
+  }
+  std::string File(const std::string& name) const { return (dir_ / name).string(); }
+
+  static model::ParameterImage ImageOf(const std::string& path) {
+    model::Editor editor;
+    editor.ApplyDefaults(model::DefaultsScope::kWholeImage);
+    const files::ReadResult r = files::OpenParameterFile(path, editor, false);
+    EXPECT_EQ(r.version, 84) << path;
+    return editor.image();
+  }
+
+  fs::path dir_;
+  std::string link_;
+  std::unique_ptr<ChildProcess> sim_;
+  int sims_ = 0;
+  int clis_ = 0;
+};
+
+TEST_F(CliLinkTest, ReadWritesTheControllersPages) {
+  ASSERT_EQ(Cli({"new", "--bike", "4", "-o", File("start.ign")}).code, 0);
+  StartSim({"--no-wire-delay", "--load", File("start.ign")});
+  const CliResult r = Cli({"read", "--port", link_, "-o", File("read.ign")});
+  ASSERT_EQ(r.code, 0) << r.err;
+  EXPECT_NE(r.err.find("Verify: OK"), std::string::npos) << r.err;
+  EXPECT_EQ(ImageOf(File("read.ign")), ImageOf(File("start.ign")));
+}
+
+TEST_F(CliLinkTest, ProgramThenVerify) {
+  ASSERT_EQ(Cli({"new", "--bike", "0", "-o", File("bike0.ign")}).code, 0);
+  ASSERT_EQ(Cli({"new", "--bike", "5", "-o", File("bike5.ign")}).code, 0);
+  StartSim({"--no-wire-delay", "--load", File("bike0.ign")});
+  CliResult r = Cli({"verify", File("bike5.ign"), "--port", link_});
+  EXPECT_EQ(r.code, 1) << "a different parameter set must not verify\n" << r.err;
+  EXPECT_NE(r.err.find("Verify error!"), std::string::npos) << r.err;
+
+  r = Cli({"program", File("bike5.ign"), "--port", link_});
+  ASSERT_EQ(r.code, 0) << r.err;
+  EXPECT_NE(r.err.find("Saving:"), std::string::npos) << r.err;
+  EXPECT_NE(r.err.find("Program device: OK"), std::string::npos) << r.err;
+
+  r = Cli({"verify", File("bike5.ign"), "--port", link_});
+  EXPECT_EQ(r.code, 0) << r.err;
+  r = Cli({"read", "--port", link_, "-o", File("back.ign")});
+  ASSERT_EQ(r.code, 0) << r.err;
+  EXPECT_EQ(ImageOf(File("back.ign")), ImageOf(File("bike5.ign")));
+}
+
+TEST_F(CliLinkTest, VersionMismatchStopsTheRead) {
+  StartSim({"--no-wire-delay", "--protocol", "83"});
+  const CliResult r = Cli({"read", "--port", link_, "-o", File("never.ign")});
+  EXPECT_EQ(r.code, 4) << r.err;
+  EXPECT_NE(r.err.find("PC-84, IGN-83"), std::string::npos) << r.err;
+  EXPECT_FALSE(fs::exists(File("never.ign")));
+}
+
+TEST_F(CliLinkTest, AutomaticScanningFindsTheControllerOnALaterPort) {
+  StartSim({"--no-wire-delay"});
+  const CliResult r =
+      Cli({"monitor", "--port", "auto", "--count", "3", "--com", "1=" + File("nothing1"), "--com",
+           "2=" + File("nothing2"), "--com", "3=" + link_});
+  ASSERT_EQ(r.code, 0) << r.err;
+  EXPECT_NE(r.err.find("COM= COM3"), std::string::npos) << r.err;
+  EXPECT_EQ(r.err.find("Com opening error!"), std::string::npos) << "no message while scanning";
+  EXPECT_NE(r.out.find("rpm="), std::string::npos) << r.out;
+}
+
+TEST_F(CliLinkTest, MissingFixedPortIsReported) {
+  const CliResult r = Cli({"monitor", "--port", File("absent"), "--count", "1"});
+  EXPECT_EQ(r.code, 3) << r.err;
+  EXPECT_NE(r.err.find("Com opening error!"), std::string::npos) << r.err;
+}
+
+TEST_F(CliLinkTest, UnpluggedControllerFailsTheReadAndComesBackForTheMonitor) {
+  StartSim({});  // at the line rate, so the read is still running when the cable goes
+  {
+    ChildProcess read({MORVEK_CLI, "read", "--port", link_, "-o", File("cut.ign")},
+                      File("cutread"));
+    std::this_thread::sleep_for(400ms);
+    KillSim();
+    EXPECT_EQ(read.Wait(30s), 1) << read.Err();
+    EXPECT_NE(read.Err().find("Read error!"), std::string::npos) << read.Err();
+    EXPECT_FALSE(fs::exists(File("cut.ign")));
+  }
+  StartSim({"--no-wire-delay"});
+  ChildProcess monitor({MORVEK_CLI, "monitor", "--port", link_, "--count", "40"}, File("monitor"));
+  std::this_thread::sleep_for(800ms);
+  KillSim();
+  std::this_thread::sleep_for(2500ms);  // well past the 24 silent ticks
+  StartSim({"--no-wire-delay"});
+  EXPECT_EQ(monitor.Wait(60s), 0) << monitor.Err();
+  const std::string err = monitor.Err();
+  const auto lost = err.find("No Connection");
+  ASSERT_NE(lost, std::string::npos) << err;
+  EXPECT_NE(err.find("Connected", lost), std::string::npos) << err;
+}
+
+TEST_F(CliLinkTest, NoisyLineNeverReportsSuccessWithWrongData) {
+  ASSERT_EQ(Cli({"new", "--bike", "1", "-o", File("start.ign")}).code, 0);
+  int completed = 0;
+  for (int seed = 1; seed <= 4; ++seed) {
+    StartSim({"--no-wire-delay", "--noise", "--seed", std::to_string(seed), "--load",
+              File("start.ign")});
+    const std::string out = File("noisy" + std::to_string(seed) + ".ign");
+    const CliResult r = Cli({"read", "--port", link_, "-o", out});
+    if (r.code == 0) {
+      ++completed;
+      EXPECT_EQ(ImageOf(out), ImageOf(File("start.ign"))) << "seed " << seed;
+    } else {
+      EXPECT_EQ(r.code, 1) << r.err;
+      const bool error_text = r.err.find("Read error!") != std::string::npos ||
+                              r.err.find("Verify error!") != std::string::npos;
+      EXPECT_TRUE(error_text) << r.err;
+      EXPECT_FALSE(fs::exists(out));
+    }
+    KillSim();
+  }
+  std::cout << completed << " of 4 noisy reads completed\n";
+}
+
+}  // namespace
+}  // namespace morvek

@@ -1,0 +1,130 @@
+#include "link/port_control.h"
+
+#include <gtest/gtest.h>
+
+#include "fakes.h"
+
+namespace morvek::link {
+namespace {
+
+using testing::FakeTransport;
+using testing::FrameOf;
+
+TEST(PortControl, PortNumberAndLabel) {
+  struct Case {
+    int port_index, auto_index, transport_port;
+    const char* label;
+  } cases[] = {
+      {2, 7, 2, "COM= COM3"},     // fixed port: ComPortIndex
+      {19, 0, 19, "COM= COM20"},  // the last fixed port
+      {20, 4, 4, "COM= COM5"},    // scanning follows ComAutoIndex
+      {20, 20, 20, "COM= COM21"},
+  };
+  for (const Case& c : cases) {
+    FakeTransport transport;
+    PortControl port(transport);
+    port.set_com_port_index(c.port_index);
+    port.set_com_auto_index(c.auto_index);
+    const OpenOutcome outcome = port.OpenPort();
+    EXPECT_TRUE(outcome.opened);
+    EXPECT_EQ(transport.opened_ports.back(), c.transport_port);
+    EXPECT_EQ(port.label_com(), c.label);
+    EXPECT_EQ(port.checked_item(), c.port_index);
+  }
+}
+
+TEST(PortControl, FailedOpenIsReportedOnlyForAFixedPortWithoutSuppression) {
+  struct Case {
+    int port_index;
+    bool suppress, report, skip;
+  } cases[] = {
+      {2, false, true, false},
+      {2, true, false, false},   // automatic reopen: silent
+      {20, false, false, true},  // scanning: silent, and on to the next port at once
+      {20, true, false, true},
+  };
+  for (const Case& c : cases) {
+    FakeTransport transport;
+    transport.all_ports_fail = true;
+    PortControl port(transport);
+    port.set_com_port_index(c.port_index);
+    port.set_suppress_open_message(c.suppress);
+    const OpenOutcome outcome = port.OpenPort();
+    EXPECT_FALSE(outcome.opened);
+    EXPECT_EQ(outcome.report_failure, c.report) << c.port_index << c.suppress;
+    EXPECT_EQ(outcome.skip_to_next_port, c.skip) << c.port_index << c.suppress;
+    EXPECT_EQ(port.label_com(), c.port_index == 20 ? "COM= COM1" : "COM= COM3");
+  }
+}
+
+TEST(PortControl, OutOfRangeSettingsSelectComOne) {
+  FakeTransport transport;
+  PortControl port(transport);
+  port.set_com_port_index(57);
+  port.set_com_auto_index(-3);
+  EXPECT_EQ(port.com_port_index(), 0);
+  EXPECT_EQ(port.com_auto_index(), 0);
+}
+
+TEST(PortControl, ScanIndexWrapsAfterCom21) {
+  FakeTransport transport;
+  PortControl port(transport);
+  port.set_com_auto_index(19);
+  port.AdvanceAutoIndex();
+  EXPECT_EQ(port.com_auto_index(), 20);
+  port.AdvanceAutoIndex();
+  EXPECT_EQ(port.com_auto_index(), 0);
+}
+
+TEST(PortControl, CloseOnlyAfterAnOpenAttempt) {
+  FakeTransport transport;
+  PortControl port(transport);
+  port.ClosePort();
+  EXPECT_EQ(transport.close_count, 0);
+  transport.all_ports_fail = true;
+  port.OpenPort();
+  port.ClosePort();  // also after a failed open
+  EXPECT_EQ(transport.close_count, 1);
+}
+
+TEST(PortControl, ReceiveWaitsForAWholeFrame) {
+  FakeTransport transport;
+  PortControl port(transport);
+  const DeviceFrame frame = FrameOf(0xB0, {{9, 42}});
+  std::vector<std::uint8_t> bytes(frame.bytes().begin(), frame.bytes().end());
+  transport.Queue(std::vector<std::uint8_t>(bytes.begin(), bytes.end() - 1));
+  EXPECT_FALSE(port.ReceiveFrame().has_value());
+  EXPECT_EQ(transport.incoming.size(), 151u);  // nothing read
+  EXPECT_TRUE(transport.read_sizes.empty());
+  transport.Queue({bytes.back()});
+  const auto received = port.ReceiveFrame();
+  ASSERT_TRUE(received.has_value());
+  EXPECT_EQ(*received, frame);
+  EXPECT_TRUE(transport.incoming.empty());
+}
+
+TEST(PortControl, TwoFramesAreReadTogetherAndOnlyTheFirstCounts) {
+  FakeTransport transport;
+  PortControl port(transport);
+  transport.QueueFrame(FrameOf(0xC1, {{5, 1}}));
+  transport.QueueFrame(FrameOf(0xB0, {{5, 2}}));
+  const auto received = port.ReceiveFrame();
+  ASSERT_TRUE(received.has_value());
+  EXPECT_EQ(received->code(), 0xC1);
+  EXPECT_TRUE(transport.incoming.empty());
+  EXPECT_FALSE(port.ReceiveFrame().has_value());
+}
+
+TEST(PortControl, OverflowIsReadInSlicesOf15000) {
+  FakeTransport transport;
+  PortControl port(transport);
+  transport.Queue(std::vector<std::uint8_t>(15000 + 200, 0xB0));
+  EXPECT_TRUE(port.ReceiveFrame().has_value());
+  EXPECT_EQ(transport.read_sizes.back(), 15000);
+  EXPECT_EQ(transport.incoming.size(), 200u);
+  EXPECT_TRUE(port.ReceiveFrame().has_value());
+  EXPECT_TRUE(transport.incoming.empty());
+}
+
+}  // namespace
+}  // namespace morvek::link
