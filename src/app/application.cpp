@@ -1,0 +1,203 @@
+#include "app/application.h"
+
+#include <QCheckBox>
+#include <QDesktopServices>
+#include <QUrl>
+
+#include "app/shutdown.h"
+#include "app/startup.h"
+#include "link/monitor_view.h"
+#include "model/field_table.h"
+#include "ui/com_menu.h"
+#include "ui/live_display.h"
+#include "ui/map_grid.h"
+#include "ui/map_page_view.h"
+
+namespace morvek::app {
+
+Application::Application(ApplicationOptions options)
+    : options_(std::move(options)),
+      paths_{options_.config_directory},
+      window_(std::make_unique<ui::MainWindow>()),
+      owner_(SessionOwnerAdapter::Hooks{
+          [this] { RunLimitsPass(); },
+          [this] { RefreshActivePage(); },
+          [this] { OnPagesArrived(); },
+          [this] { texts_.SetCurrentFileName({}); },
+          [] {},
+      }) {
+  session_ = std::make_unique<link::Session>(*options_.transport, editor_.image(),
+                                             editor_.program_flags(), owner_);
+  ConnectWindow();
+  // The tick runs from the moment the window exists.
+  timer_.setInterval(kTickMs);
+  timer_.setTimerType(Qt::PreciseTimer);
+  connect(&timer_, &QTimer::timeout, this, &Application::Tick);
+  if (options_.run_timer) timer_.start();
+}
+
+Application::~Application() {
+  timer_.stop();
+  if (!shut_down_) FormClose(*this);
+}
+
+void Application::ConnectWindow() {
+  ui::MainWindow& w = *window_;
+  connect(&w, &ui::MainWindow::readRequested, this, &Application::Read);
+  connect(&w, &ui::MainWindow::verifyRequested, this, &Application::Verify);
+  connect(&w, &ui::MainWindow::programRequested, this, &Application::Program);
+  connect(&w, &ui::MainWindow::comChosen, this, &Application::ChoosePort);
+  connect(&w, &ui::MainWindow::languageChosen, this, &Application::ChooseLanguage);
+  connect(&w, &ui::MainWindow::helpRequested, this, &Application::OpenHelp);
+  connect(&w, &ui::MainWindow::pageChanged, this, &Application::PageControl1Change);
+  connect(&w, &ui::MainWindow::extendedMonitorChanged, this,
+          [this](bool on) { session_->SetExtendedMonitor(on); });
+  connect(&w, &ui::MainWindow::closing, this, [this] {
+    timer_.stop();
+    if (!shut_down_) FormClose(*this);
+  });
+  for (int k = 0; k < ui::ComMenu::kItemCount; ++k) {
+    std::string device = k < static_cast<int>(options_.com_devices.size())
+                             ? options_.com_devices[static_cast<std::size_t>(k)]
+                             : std::string();
+    if (device.empty()) device = options_.transport->DeviceName(k);
+    w.com_menu().SetDevice(k, device);
+  }
+}
+
+void Application::Start() { FormCreate(*this); }
+
+void Application::set_debug_display(bool on) {
+  debug_display_ = on;
+  session_->SetDebugDisplay(on);
+  link::MonitorView& view = session_->monitor_view();
+  for (int i = 0; i < 8; ++i)
+    view.label(
+            static_cast<link::MonitorLabel>(static_cast<int>(link::MonitorLabel::kLabelTest1) + i))
+        .visible = on;
+  window_->SetTestLabelsVisible(on);
+}
+
+void Application::Tick() {
+  session_->Tick();
+  Render();
+}
+
+void Application::ApplyLanguage() {
+  const i18n::Language language = texts_.language();
+  session_->SetLanguage(language);
+  window_->ApplyLanguage(language, texts_.WindowTitle());
+  // While no controller answers the monitor labels show their "---" placeholders in the new
+  // language; a connected controller rewrites them with its next frame.
+  if (session_->connection().no_connection_visible || session_->monitor_view().revision() == 0) {
+    link::WritePlaceholders(session_->monitor_view(), language);
+    window_->RenderMonitor(session_->monitor_view());
+  }
+}
+
+void Application::RefreshActivePage() {
+  const int page = editor_.active_page();
+  if (ui::IsMapPage(page)) {
+    window_->ShowMapPage(
+        ui::BuildMapPageView(editor_, page, window_->grid().ms_box()->isChecked()));
+  }
+  window_->RenderIdentification(session_->identification());
+  const model::ParameterImage& image = editor_.image();
+  window_->live_display().SetLambdaStrips(model::Shown(image, model::FieldId::kLambdaBar, 0),
+                                          model::Shown(image, model::FieldId::kLambdaBar, 1),
+                                          model::Shown(image, model::FieldId::kLambdaBar, 2),
+                                          model::Shown(image, model::FieldId::kLambdaBar, 3));
+}
+
+void Application::PageControl1Change(int page) {
+  if (page < 0 || page >= model::kPageCount) return;
+  // The grid is hidden while it is rebound, so it never paints half-bound.
+  window_->grid().hide();
+  editor_.set_active_page(page);
+  RefreshActivePage();
+  window_->grid().show();
+}
+
+void Application::RunLimitsPass(int* language_index, int* com_port_index, int* com_auto_index) {
+  model::LimitedSettings settings{static_cast<int>(texts_.language()), session_->com_port_index(),
+                                  session_->com_auto_index()};
+  if (language_index) settings.language_index = *language_index;
+  if (com_port_index) settings.com_port_index = *com_port_index;
+  if (com_auto_index) settings.com_auto_index = *com_auto_index;
+  editor_.ApplyLimits(&settings);
+  if (language_index) *language_index = settings.language_index;
+  if (com_port_index) *com_port_index = settings.com_port_index;
+  if (com_auto_index) *com_auto_index = settings.com_auto_index;
+}
+
+void Application::Render() {
+  window_->RenderStatusLine(session_->status_line());
+  const link::MonitorView& view = session_->monitor_view();
+  if (view.revision() != rendered_monitor_revision_) {
+    rendered_monitor_revision_ = view.revision();
+    window_->RenderMonitor(view);
+  }
+  window_->RenderConnection(session_->connection());
+  ShowPendingMessages();
+}
+
+void Application::ShowPendingMessages() {
+  for (std::string& text : session_->TakeMessageBoxes())
+    pending_messages_.push_back(std::move(text));
+  // The tick keeps running under a modal box; boxes raised meanwhile wait their turn here.
+  if (showing_message_) return;
+  showing_message_ = true;
+  while (!pending_messages_.empty()) {
+    const std::string text = std::move(pending_messages_.front());
+    pending_messages_.pop_front();
+    options_.prompts->Message(text);
+  }
+  showing_message_ = false;
+}
+
+void Application::OnPagesArrived() {
+  // The percent views follow the times the controller sent before anything writes them back.
+  editor_.ImageChanged();
+}
+
+void Application::Read() {
+  session_->Read();
+  Render();
+}
+
+void Application::Verify() {
+  session_->Verify();
+  Render();
+}
+
+void Application::Program() {
+  session_->Program();
+  Render();
+}
+
+void Application::ChoosePort(int item) {
+  session_->ChoosePort(item);
+  Render();
+}
+
+void Application::ChooseLanguage(int index) {
+  const auto language = i18n::LanguageFromIndex(index);
+  if (!language) return;
+  texts_.SetLanguage(*language);
+  ApplyLanguage();
+  RefreshActivePage();
+}
+
+void Application::OpenHelp() {
+  const std::string name(i18n::Text(i18n::TextId::HelpFileName, texts_.language()));
+  const std::filesystem::path path = options_.program_directory / name;
+  std::error_code error;
+  const bool opened =
+      std::filesystem::is_regular_file(path, error) &&
+      QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(path.string())));
+  if (!opened)
+    options_.prompts->Message(
+        std::string(i18n::Text(i18n::TextId::MsgHelpOpenError, texts_.language())));
+}
+
+}  // namespace morvek::app

@@ -1,0 +1,113 @@
+#pragma once
+
+#include <QObject>
+#include <QTimer>
+#include <deque>
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/session_owner_adapter.h"
+#include "files/config_paths.h"
+#include "files/ini_file.h"
+#include "i18n/text_table.h"
+#include "link/session.h"
+#include "link/transport.h"
+#include "model/editor.h"
+#include "ui/main_window.h"
+#include "ui/prompts.h"
+
+namespace morvek::app {
+
+struct ApplicationOptions {
+  link::Transport* transport = nullptr;
+  ui::Prompts* prompts = nullptr;
+  std::filesystem::path config_directory;
+  // The program's arguments after its name; the first may be a language word.
+  std::vector<std::string> arguments;
+  // Where the help manuals and data.ign live (the program's directory).
+  std::filesystem::path program_directory;
+  // Device paths of the Com menu items (hints); empty entries are unknown.
+  std::vector<std::string> com_devices;
+  // A port chosen for this run whatever the settings say (the demo's COM1).
+  std::optional<int> com_port_override;
+  // Tests drive Tick() themselves.
+  bool run_timer = true;
+};
+
+// The program for its whole run: the editor, the session, the main window and the 55 ms tick.
+// Start-up and shutdown (startup.cpp, shutdown.cpp) run over its parts in their fixed order.
+class Application : public QObject {
+  Q_OBJECT
+
+ public:
+  static constexpr int kTickMs = 55;
+
+  explicit Application(ApplicationOptions options);
+  ~Application() override;
+
+  // FormCreate: the start-up sequence; the window is not shown yet.
+  void Start();
+  // Timer1Timer: one tick of the session, then the window shows what it reports.
+  void Tick();
+
+  ui::MainWindow& window() { return *window_; }
+  link::Session& session() { return *session_; }
+  model::Editor& editor() { return editor_; }
+  i18n::TextTable& texts() { return texts_; }
+  const files::ConfigPaths& paths() const { return paths_; }
+  files::IniFile& ini() { return ini_; }
+  ui::Prompts& prompts() { return *options_.prompts; }
+  const ApplicationOptions& options() const { return options_; }
+
+  std::string& last_file_path() { return last_file_path_; }
+  std::filesystem::path& exe_dir_file_path() { return exe_dir_file_path_; }
+  bool debug_display() const { return debug_display_; }
+  void set_debug_display(bool on);
+  bool shut_down() const { return shut_down_; }
+  void set_shut_down() { shut_down_ = true; }
+
+  // The routines the start-up, the commands and the session share.
+  void ApplyLanguage();
+  void RefreshActivePage();
+  void PageControl1Change(int page);
+  // The limits pass over the image and the settings it bounds (language, ports).
+  void RunLimitsPass(int* language_index = nullptr, int* com_port_index = nullptr,
+                     int* com_auto_index = nullptr);
+  // Shows what the session reports: status line, connection, monitor, message boxes.
+  void Render();
+
+  // Commands.
+  void Read();
+  void Verify();
+  void Program();
+  void ChoosePort(int item);
+  void ChooseLanguage(int index);
+  void OpenHelp();
+
+ private:
+  void ConnectWindow();
+  void ShowPendingMessages();
+  void OnPagesArrived();
+
+  ApplicationOptions options_;
+  files::ConfigPaths paths_;
+  files::IniFile ini_;
+  model::Editor editor_;
+  i18n::TextTable texts_;
+  std::string last_file_path_;
+  std::filesystem::path exe_dir_file_path_;
+  bool debug_display_ = false;
+  bool shut_down_ = false;
+  std::unique_ptr<ui::MainWindow> window_;
+  SessionOwnerAdapter owner_;
+  std::unique_ptr<link::Session> session_;
+  QTimer timer_;
+  int rendered_monitor_revision_ = -1;
+  std::deque<std::string> pending_messages_;
+  bool showing_message_ = false;
+};
+
+}  // namespace morvek::app

@@ -1,0 +1,103 @@
+// The morvek program: the main window on a serial port, or on a simulated controller with
+// --demo.
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QStyleFactory>
+#include <QTimer>
+#include <cstdio>
+#include <exception>
+#include <memory>
+
+#include "app/application.h"
+#include "app/command_line.h"
+#include "app/demo.h"
+#include "files/config_paths.h"
+#include "serial/port_directory.h"
+#include "serial/serial_transport.h"
+#include "serial/system_ports.h"
+#include "ui/prompts.h"
+
+namespace {
+
+void ShowError(const char* what) {
+  QMessageBox::critical(nullptr, QStringLiteral("Morvek"), QString::fromLocal8Bit(what));
+}
+
+// Any error that escapes an event handler is shown in a message box; the program goes on.
+class GuardedApplication : public QApplication {
+ public:
+  using QApplication::QApplication;
+  bool notify(QObject* receiver, QEvent* event) override {
+    try {
+      return QApplication::notify(receiver, event);
+    } catch (const std::exception& e) {
+      ShowError(e.what());
+    } catch (...) {
+      ShowError("Unknown error");
+    }
+    return false;
+  }
+};
+
+int Run(int argc, char** argv) {
+  QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+  std::vector<std::string> args;
+  for (int i = 1; i < argc; ++i) args.emplace_back(argv[i]);
+  const morvek::app::CommandLine line = morvek::app::ParseCommandLine(args);
+  if (!line.error.empty()) {
+    std::fprintf(stderr, "morvek: %s\n", line.error.c_str());
+    return 2;
+  }
+
+  std::unique_ptr<morvek::app::Demo> demo;
+  std::vector<std::string> bindings = line.com_bindings;
+  if (line.demo) {
+    demo = std::make_unique<morvek::app::Demo>();
+    std::string error;
+    if (!demo->Start(&error)) {
+      std::fprintf(stderr, "morvek: cannot start the demo controller: %s\n", error.c_str());
+      return 1;
+    }
+    bindings.insert(bindings.begin(), "1=" + demo->device_path());
+  }
+  morvek::serial::PortDirectory directory;
+  std::string bad;
+  if (!morvek::serial::BuildPortDirectory(bindings, directory, &bad)) {
+    std::fprintf(stderr, "morvek: bad --com binding '%s' (want N=PATH, N 1..21)\n", bad.c_str());
+    return 2;
+  }
+  morvek::serial::SerialTransport transport(directory);
+  morvek::ui::QtPrompts prompts;
+
+  morvek::app::ApplicationOptions options;
+  options.transport = &transport;
+  options.prompts = &prompts;
+  options.config_directory = morvek::files::ConfigDirectory();
+  options.arguments = line.arguments;
+  options.program_directory = QCoreApplication::applicationDirPath().toStdString();
+  if (demo) options.com_port_override = 0;
+  morvek::app::Application app(options);
+  prompts.set_parent(&app.window());
+  app.Start();
+  app.window().show();
+  if (line.quit_after_show) {
+    QTimer::singleShot(0, &app.window(), [&app] { app.window().close(); });
+  }
+  return QApplication::exec();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  GuardedApplication qt(argc, argv);
+  // The last resort: an error that escapes everything else.
+  try {
+    return Run(argc, argv);
+  } catch (const std::exception& e) {
+    ShowError(e.what());
+  } catch (...) {
+    ShowError("Unknown error");
+  }
+  return 1;
+}

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <functional>
+
+#include "link/session_owner.h"
+
+namespace morvek::app {
+
+// What the session asks of its owner, forwarded to the application's routines. The editing
+// pages are shown read-only so far, so collecting a page has nothing to fold back yet.
+class SessionOwnerAdapter : public link::SessionOwner {
+ public:
+  struct Hooks {
+    std::function<void()> run_limits_pass;
+    std::function<void()> refresh_active_page;
+    std::function<void()> pages_arrived;
+    std::function<void()> clear_current_file_name;
+    std::function<void()> monitor_frame_decoded;
+  };
+
+  explicit SessionOwnerAdapter(Hooks hooks) : hooks_(std::move(hooks)) {}
+
+  void CollectActivePage() override {}
+  void RunLimitsPass() override { Call(hooks_.run_limits_pass); }
+  void RefreshActivePage() override { Call(hooks_.refresh_active_page); }
+  void PagesArrived() override { Call(hooks_.pages_arrived); }
+  void ClearCurrentFileName() override { Call(hooks_.clear_current_file_name); }
+  void MonitorFrameDecoded() override { Call(hooks_.monitor_frame_decoded); }
+  // The live operating-point highlight comes with the map editor.
+  void UpdateLiveHighlight() override {}
+
+ private:
+  static void Call(const std::function<void()>& f) {
+    if (f) f();
+  }
+  Hooks hooks_;
+};
+
+}  // namespace morvek::app

@@ -1,0 +1,297 @@
+#include "ui/main_window.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include "ui/colours.h"
+#include "ui/com_menu.h"
+#include "ui/gauge.h"
+#include "ui/language_applier.h"
+#include "ui/live_display.h"
+#include "ui/map_grid.h"
+#include "ui/monitor_page.h"
+#include "ui/monitor_renderer.h"
+#include "ui/page_table.h"
+#include "ui/tool_bar.h"
+#include "ui/widget_factory.h"
+
+namespace morvek::ui {
+
+MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
+  setObjectName(QStringLiteral("FormHlav"));
+  auto* central = new QWidget(this);
+  central->setObjectName(QStringLiteral("ClientArea"));
+  auto* column = new QVBoxLayout(central);
+  column->setContentsMargins(6, 2, 6, 2);
+  column->setSpacing(4);
+  column->addWidget(BuildTopRow());
+
+  // The map pages, the page table and the shared grid; then the other arrays and the Com menu.
+  pages_ = new PageTable(central);
+  grid_ = pages_->CreateMapGrid();
+  column->addWidget(pages_, 1);
+  BuildSheets();
+
+  auto* bottom = new QHBoxLayout;
+  live_ = new LiveDisplay(central);
+  bottom->addWidget(live_, 3);
+  bottom->addWidget(BuildSideColumn(), 1);
+  column->addLayout(bottom);
+  column->addWidget(BuildTestRow());
+  setCentralWidget(central);
+
+  BuildMenus();
+  statusBar()->setObjectName(QStringLiteral("StatusBar1"));
+  statusBar()->setSizeGripEnabled(true);
+  ConnectCommands();
+  monitor_ = std::make_unique<MonitorRenderer>(*this);
+  resize(kDesignWidth, kDesignHeight);
+}
+
+MainWindow::~MainWindow() = default;
+
+QWidget* MainWindow::BuildTopRow() {
+  auto* row = new QWidget;
+  row->setObjectName(QStringLiteral("TopRow"));
+  auto* layout = new QHBoxLayout(row);
+  layout->setContentsMargins(0, 0, 0, 0);
+  tool_bar_ = new ToolBar(row);
+  layout->addWidget(tool_bar_);
+  layout->addSpacing(16);
+  // The connection line: "No Connection", or the controller's version in the same place.
+  label_spojeni_ = MakeLabel(QStringLiteral("LabelSpojeni"), QStringLiteral("No Connection"), row);
+  QFont bold = label_spojeni_->font();
+  bold.setBold(true);
+  label_spojeni_->setFont(bold);
+  QPalette red = label_spojeni_->palette();
+  red.setColor(QPalette::WindowText, QColor(255, 0, 0));
+  label_spojeni_->setPalette(red);
+  label_spojeni_->hide();
+  label_version_ = MakeLabel(QStringLiteral("LabelVersion"), QString(), row);
+  label_version_->setMargin(2);
+  layout->addWidget(label_spojeni_);
+  layout->addWidget(label_version_);
+  layout->addStretch(1);
+  return row;
+}
+
+QWidget* MainWindow::BuildSideColumn() {
+  auto* side = new QWidget;
+  side->setObjectName(QStringLiteral("SideColumn"));
+  auto* layout = new QVBoxLayout(side);
+  layout->setContentsMargins(0, 0, 0, 0);
+  prog_hned_ = MakeCheckBox(QStringLiteral("CheckBoxProgHned"),
+                            QStringLiteral("Programming after change"), side);
+  prog_hned_->setEnabled(false);  // comes with the edit path
+  ext_monitor_ =
+      MakeCheckBox(QStringLiteral("CheckBoxExtMonitor"), QStringLiteral("Extended Monitor"), side);
+  label_hlaseni_ = MakeLabel(QStringLiteral("LabelHlaseni"), QString(), side);
+  label_hlaseni_->setMargin(2);
+  QFont bold = label_hlaseni_->font();
+  bold.setBold(true);
+  label_hlaseni_->setFont(bold);
+  gauge_program_ = new Gauge("CGaugeProgram", link::Colour::kAqua, side);
+  gauge_program_->setTextVisible(true);
+  gauge_program_->setRange(0, 11);
+  gauge_program_->setFixedHeight(18);
+  label_hlaseni_->hide();
+  gauge_program_->hide();
+  layout->addWidget(prog_hned_);
+  layout->addWidget(ext_monitor_);
+  layout->addSpacing(8);
+  layout->addWidget(label_hlaseni_);
+  layout->addWidget(gauge_program_);
+  layout->addStretch(1);
+  return side;
+}
+
+QWidget* MainWindow::BuildTestRow() {
+  auto* row = new QWidget;
+  row->setObjectName(QStringLiteral("TestRow"));
+  auto* layout = new QHBoxLayout(row);
+  layout->setContentsMargins(0, 0, 0, 0);
+  for (int i = 0; i < 8; ++i) {
+    tests_[i] = MakeLabel(QStringLiteral("LabelTest%1").arg(i + 1), QString(), row);
+    tests_[i]->hide();
+    layout->addWidget(tests_[i]);
+  }
+  layout->addStretch(1);
+  return row;
+}
+
+void MainWindow::BuildSheets() {
+  // The controller's identification on the Bike page.
+  QWidget* bike = pages_->sheet(0);
+  auto* ident = new QGroupBox(bike);
+  ident->setObjectName(QStringLiteral("GroupBoxVerze"));
+  auto* ident_layout = new QVBoxLayout(ident);
+  for (int i = 0; i < 3; ++i) {
+    verze_[i] = MakeLabel(QStringLiteral("LabelVerze%1").arg(i + 1), QString(), ident);
+    ident_layout->addWidget(verze_[i]);
+  }
+  bike->layout()->addWidget(ident);
+  static_cast<QVBoxLayout*>(bike->layout())->addStretch(1);
+
+  QWidget* poloha = pages_->sheet(4);
+  all_poloha_a_ =
+      MakeCheckBox(QStringLiteral("CheckBoxAll_PolohaA"), QStringLiteral("All"), poloha);
+  poloha->layout()->addWidget(all_poloha_a_);
+  static_cast<QVBoxLayout*>(poloha->layout())->addStretch(1);
+
+  QWidget* monitor = pages_->sheet(PageTable::kMonitorPage);
+  monitor->layout()->addWidget(new MonitorPage(monitor));
+}
+
+QAction* MainWindow::AddAction(QMenu* menu, const char* name, const char* caption, QKeySequence key,
+                               bool enabled) {
+  QAction* action = menu->addAction(QString::fromUtf8(caption));
+  action->setObjectName(QString::fromLatin1(name));
+  if (!key.isEmpty()) action->setShortcut(key);
+  // Commands whose behaviour is not built yet exist, disabled.
+  action->setEnabled(enabled);
+  return action;
+}
+
+void MainWindow::BuildMenus() {
+  QMenuBar* bar = menuBar();
+  bar->setObjectName(QStringLiteral("MainMenu1"));
+  auto menu = [&](const char* name, const char* caption) {
+    QMenu* m = bar->addMenu(QString::fromUtf8(caption));
+    m->setObjectName(QString::fromLatin1(name));
+    return m;
+  };
+  QMenu* file = menu("MenuFile", "&File");
+  AddAction(file, "MenuNew", "&New", QKeySequence(Qt::CTRL | Qt::Key_N), false);
+  AddAction(file, "MenuNewActPage", "New for actual page",
+            QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_N), false);
+  file->addSeparator();
+  AddAction(file, "MenuOpen", "&Open", QKeySequence(Qt::Key_F3), false);
+  AddAction(file, "MenuOpenExeDir", "Open from exe dir", QKeySequence(Qt::CTRL | Qt::Key_F3),
+            false);
+  AddAction(file, "MenuOpenActPage", "Open for actual page", QKeySequence(Qt::SHIFT | Qt::Key_F3),
+            false);
+  file->addSeparator();
+  AddAction(file, "MenuSave", "&Save", QKeySequence(Qt::Key_F2), false);
+  AddAction(file, "MenuSaveExeDir", "Save to exe dir", QKeySequence(Qt::CTRL | Qt::Key_F2), false);
+  file->addSeparator();
+  AddAction(file, "MenuPrint", "&Print", QKeySequence(Qt::CTRL | Qt::Key_P), false);
+  file->addSeparator();
+  AddAction(file, "MenuExit", "E&xit", QKeySequence(), true);
+
+  com_menu_ = new ComMenu(this);
+  bar->addMenu(com_menu_);
+
+  QMenu* device = menu("MenuDevice", "&Device");
+  AddAction(device, "MenuRead", "&Read", QKeySequence(Qt::Key_F7), true);
+  AddAction(device, "MenuVerify", "&Verify", QKeySequence(Qt::Key_F8), true);
+  AddAction(device, "MenuProgram", "&Program", QKeySequence(Qt::Key_F9), true);
+
+  QMenu* jet = menu("Menu_Jet123Mode", "Jet 14-23");
+  AddAction(jet, "Menu_Jet123Normal", "Normal", QKeySequence(), false);
+  AddAction(jet, "Menu_Jet123Coupled", "Coupled", QKeySequence(), false);
+  AddAction(jet, "Menu_Jet123Stejny", " 1 = 2", QKeySequence(), false);
+
+  QMenu* tools = menu("MenuTools", "Tools");
+  AddAction(tools, "MenuToolsMinus", "Minus ", QKeySequence(Qt::Key_F4), false);
+  AddAction(tools, "MenuToolsPlus", "Plus", QKeySequence(Qt::Key_F5), false);
+  AddAction(tools, "MenuZpet", "Undo", QKeySequence(Qt::CTRL | Qt::Key_Z), false);
+  AddAction(tools, "MenuZnovu", "Redo", QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_Z), false);
+  AddAction(tools, "MenuLadeniOn", "Tunning On-Off", QKeySequence(Qt::Key_F6), false);
+
+  QMenu* language = menu("MenuLanguage", "&Language");
+  auto* group = new QActionGroup(this);
+  const char* names[i18n::kLanguageCount] = {"MenuEnglish", "MenuGerman", "MenuFrench",
+                                             "MenuCzech"};
+  const char* captions[i18n::kLanguageCount] = {"&English", "&German", "&Français", "&Czech"};
+  for (int i = 0; i < i18n::kLanguageCount; ++i) {
+    languages_[i] = AddAction(language, names[i], captions[i], QKeySequence(), true);
+    languages_[i]->setCheckable(true);
+    group->addAction(languages_[i]);
+    connect(languages_[i], &QAction::triggered, this, [this, i] { emit languageChosen(i); });
+  }
+
+  QMenu* help = menu("MenuHelp", "&Help");
+  AddAction(help, "MenuContens", "&Contens", QKeySequence(Qt::Key_F1), true);
+  AddAction(help, "MenuAbout", "&About...", QKeySequence(), false);
+}
+
+void MainWindow::ConnectCommands() {
+  connect(action("MenuRead"), &QAction::triggered, this, &MainWindow::readRequested);
+  connect(action("MenuVerify"), &QAction::triggered, this, &MainWindow::verifyRequested);
+  connect(action("MenuProgram"), &QAction::triggered, this, &MainWindow::programRequested);
+  connect(tool_bar_->read(), &QPushButton::clicked, this, &MainWindow::readRequested);
+  connect(tool_bar_->verify(), &QPushButton::clicked, this, &MainWindow::verifyRequested);
+  connect(tool_bar_->program(), &QPushButton::clicked, this, &MainWindow::programRequested);
+  connect(action("MenuExit"), &QAction::triggered, this, &MainWindow::close);
+  connect(action("MenuContens"), &QAction::triggered, this, &MainWindow::helpRequested);
+  connect(com_menu_, &ComMenu::chosen, this, &MainWindow::comChosen);
+  connect(pages_, &QTabWidget::currentChanged, this, &MainWindow::pageChanged);
+  connect(ext_monitor_, &QCheckBox::toggled, this, &MainWindow::extendedMonitorChanged);
+  // The speed buttons whose commands are not built yet.
+  for (QToolButton* b : {tool_bar_->open(), tool_bar_->new_button(), tool_bar_->save(),
+                         tool_bar_->print(), tool_bar_->undo(), tool_bar_->redo()})
+    b->setEnabled(false);
+}
+
+QAction* MainWindow::action(std::string_view name) const {
+  return findChild<QAction*>(QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())));
+}
+
+void MainWindow::RenderStatusLine(const link::StatusLineState& state) {
+  const QString text = QString::fromStdString(state.text);
+  if (label_hlaseni_->text() != text) label_hlaseni_->setText(text);
+  SetBackground(*label_hlaseni_, state.colour);
+  label_hlaseni_->setVisible(state.label_visible);
+  if (gauge_program_->maximum() != state.gauge_max) gauge_program_->setMaximum(state.gauge_max);
+  gauge_program_->setValue(std::clamp(state.gauge_value, 0, state.gauge_max));
+  gauge_program_->setVisible(state.gauge_visible);
+}
+
+void MainWindow::RenderConnection(const link::ConnectionView& connection) {
+  label_spojeni_->setVisible(connection.no_connection_visible);
+  label_version_->setVisible(connection.version_visible);
+  live_->label_com()->setText(QString::fromStdString(connection.label_com));
+  if (connection.checked_com_item >= 0) com_menu_->SetChecked(connection.checked_com_item);
+}
+
+void MainWindow::RenderMonitor(const link::MonitorView& view) { monitor_->Render(view); }
+
+void MainWindow::RenderIdentification(const link::IdentificationTexts& texts) {
+  verze_[0]->setText(QString::fromStdString(texts.identification));
+  verze_[1]->setText(QString::fromStdString(texts.date));
+  verze_[2]->setText(QString::fromStdString(texts.time));
+}
+
+void MainWindow::ShowMapPage(const MapPageView& view) {
+  pages_->AttachGrid(view.page);
+  grid_->Show(view);
+  grid_->show();
+}
+
+void MainWindow::SetTestLabelsVisible(bool visible) {
+  for (QLabel* label : tests_) label->setVisible(visible);
+}
+
+void MainWindow::ApplyLanguage(i18n::Language language, const std::string& title) {
+  const int index = static_cast<int>(language);
+  for (int i = 0; i < i18n::kLanguageCount; ++i) languages_[i]->setChecked(i == index);
+  ApplyLanguageTexts(*this, language);
+  setWindowTitle(QString::fromStdString(title));
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+  emit closing();
+  event->accept();
+}
+
+}  // namespace morvek::ui

@@ -1,0 +1,108 @@
+#pragma once
+
+#include <QMainWindow>
+#include <array>
+#include <memory>
+#include <string_view>
+
+#include "i18n/text_table.h"
+#include "link/identification_page.h"
+#include "link/monitor_view.h"
+#include "link/session.h"
+#include "link/status_line.h"
+#include "ui/map_page_view.h"
+
+class QAction;
+class QCheckBox;
+class QLabel;
+class QMenu;
+
+namespace morvek::ui {
+
+class ComMenu;
+class Gauge;
+class LiveDisplay;
+class MapGrid;
+class MonitorRenderer;
+class PageTable;
+class ToolBar;
+
+// TFormHlav: the frame, its menus and shortcuts, the tool bar, the page control, the live
+// display, the side column, the test row and the status bar. It renders what the session and
+// the editor report and forwards the user's commands as signals; it decides nothing itself.
+class MainWindow : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  // The designed client area at 96 dpi.
+  static constexpr int kDesignWidth = 1039;
+  static constexpr int kDesignHeight = 821;
+
+  explicit MainWindow(QWidget* parent = nullptr);
+  ~MainWindow() override;
+
+  QAction* action(std::string_view name) const;
+  PageTable& pages() const { return *pages_; }
+  MapGrid& grid() const { return *grid_; }
+  ComMenu& com_menu() const { return *com_menu_; }
+  ToolBar& tool_bar() const { return *tool_bar_; }
+  LiveDisplay& live_display() const { return *live_; }
+  QCheckBox& prog_hned() const { return *prog_hned_; }
+  QCheckBox& ext_monitor() const { return *ext_monitor_; }
+  QCheckBox& all_poloha_a() const { return *all_poloha_a_; }
+  QLabel& label_hlaseni() const { return *label_hlaseni_; }
+  Gauge& gauge_program() const { return *gauge_program_; }
+
+  void RenderStatusLine(const link::StatusLineState& state);
+  void RenderConnection(const link::ConnectionView& connection);
+  void RenderMonitor(const link::MonitorView& view);
+  void RenderIdentification(const link::IdentificationTexts& texts);
+  // Moves the grid onto the view's page and shows the page's values.
+  void ShowMapPage(const MapPageView& view);
+  void SetTestLabelsVisible(bool visible);
+  // Captions, hints, the Language menu's tick and the window title.
+  void ApplyLanguage(i18n::Language language, const std::string& title);
+
+ signals:
+  void readRequested();
+  void verifyRequested();
+  void programRequested();
+  void comChosen(int item);
+  void languageChosen(int index);
+  void helpRequested();
+  void pageChanged(int page);
+  void extendedMonitorChanged(bool on);
+  void closing();
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void BuildMenus();
+  QWidget* BuildTopRow();
+  QWidget* BuildSideColumn();
+  QWidget* BuildTestRow();
+  void BuildSheets();
+  QAction* AddAction(QMenu* menu, const char* name, const char* caption, QKeySequence key,
+                     bool enabled);
+  void ConnectCommands();
+
+  PageTable* pages_ = nullptr;
+  MapGrid* grid_ = nullptr;
+  ComMenu* com_menu_ = nullptr;
+  ToolBar* tool_bar_ = nullptr;
+  LiveDisplay* live_ = nullptr;
+  QCheckBox* prog_hned_ = nullptr;
+  QCheckBox* ext_monitor_ = nullptr;
+  QCheckBox* all_poloha_a_ = nullptr;
+  QLabel* label_hlaseni_ = nullptr;
+  Gauge* gauge_program_ = nullptr;
+  QLabel* label_spojeni_ = nullptr;
+  QLabel* label_version_ = nullptr;
+  std::array<QLabel*, 3> verze_{};
+  std::array<QLabel*, 8> tests_{};
+  std::array<QAction*, i18n::kLanguageCount> languages_{};
+  std::unique_ptr<MonitorRenderer> monitor_;
+};
+
+}  // namespace morvek::ui

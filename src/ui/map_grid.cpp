@@ -1,0 +1,177 @@
+#include "ui/map_grid.h"
+
+#include <QCheckBox>
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QSignalBlocker>
+#include <QSpinBox>
+
+#include "ui/spin_button.h"
+#include "ui/widget_factory.h"
+
+namespace morvek::ui {
+namespace {
+
+constexpr const char* kTpsRowCaptions[model::kMapRows] = {"0%",  "2%",  "5%",  "10%", "20%",
+                                                          "30%", "40%", "60%", "80%", "100%"};
+// Grid rows of the layout: rpm axis, bevel, ten map rows, column spin buttons.
+constexpr int kRpmRow = 0;
+constexpr int kBevelRow = 1;
+constexpr int kFirstCellRow = 2;
+constexpr int kColumnButtonRow = kFirstCellRow + model::kMapRows;
+
+QString Indexed(const char* base, int i) { return QStringLiteral("%1_%2").arg(base).arg(i); }
+QString Indexed(const char* base, int row, int column) {
+  return QStringLiteral("%1_%2_%3").arg(base).arg(row).arg(column);
+}
+
+}  // namespace
+
+MapGrid::MapGrid(QWidget* parent) : QGroupBox(parent) {
+  setObjectName(QStringLiteral("GroupBox_Uni"));
+  auto* grid = new QGridLayout;
+  grid->setHorizontalSpacing(4);
+  grid->setVerticalSpacing(3);
+  auto* outer = new QVBoxLayout(this);
+  outer->setContentsMargins(6, 6, 6, 6);
+  outer->addLayout(grid);
+  BuildAxes();
+  BuildCells();
+  BuildBottomRow();
+  outer->addStretch(1);
+}
+
+void MapGrid::BuildAxes() {
+  auto* grid = static_cast<QGridLayout*>(layout()->itemAt(0)->layout());
+  grid->addWidget(MakeLabel(QStringLiteral("LabelRpm_Uni"), QStringLiteral("RPM"), this), kRpmRow,
+                  0);
+  grid->addWidget(MakeLabel(QStringLiteral("LabelTps_Uni"), QStringLiteral("TPS"), this), kBevelRow,
+                  0);
+  for (int j = 0; j < model::kMapRows; ++j) {
+    tps_rows_[j] = MakeLabel(Indexed("LabelTpsRow_Uni", j), kTpsRowCaptions[j], this);
+    tps_rows_[j]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    grid->addWidget(tps_rows_[j], kFirstCellRow + j, 0);
+  }
+  for (int i = 0; i < model::kMapColumns; ++i) {
+    rpm_[i] =
+        MakeSpinner(Indexed("UpDownRpm_Uni", i), Indexed("EditRpm_Uni", i), 300, 25000, 100, this);
+    grid->addWidget(rpm_[i], kRpmRow, 1 + i);
+  }
+}
+
+void MapGrid::BuildCells() {
+  auto* grid = static_cast<QGridLayout*>(layout()->itemAt(0)->layout());
+  // The rule between the rpm axis and the first row.
+  bevel_ = new QFrame(this);
+  bevel_->setObjectName(QStringLiteral("Bevel_Uni"));
+  bevel_->setFrameShape(QFrame::HLine);
+  bevel_->setFrameShadow(QFrame::Sunken);
+  grid->addWidget(bevel_, kBevelRow, 1, 1, model::kMapColumns);
+  for (int j = 0; j < model::kMapRows; ++j) {
+    for (int i = 0; i < model::kMapColumns; ++i) {
+      const int k = model::MapElement(j, i);
+      cells_[k] =
+          MakeSpinner(Indexed("UpDown_Uni", j, i), Indexed("Edit_Uni", j, i), 0, 60, 1, this);
+      cells_[k]->setReadOnly(true);
+      ms_[k] = MakeLabel(Indexed("LabelMs_Uni", j, i), QStringLiteral("11.92"), this);
+      ms_[k]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+      ms_[k]->hide();
+      grid->addWidget(cells_[k], kFirstCellRow + j, 1 + i);
+      grid->addWidget(ms_[k], kFirstCellRow + j, 1 + i);
+    }
+  }
+  for (int i = 0; i < model::kMapColumns; ++i) {
+    columns_[i] = new SpinButton(Indexed("CSpinButton_Uni", i), this);
+    columns_[i]->setEnabled(false);  // column tools come with the bulk edit tools
+    grid->addWidget(columns_[i], kColumnButtonRow, 1 + i, Qt::AlignHCenter);
+  }
+  for (QSpinBox* rpm : rpm_) rpm->setReadOnly(true);
+}
+
+void MapGrid::BuildBottomRow() {
+  auto* row = new QHBoxLayout;
+  static_cast<QVBoxLayout*>(layout())->addLayout(row);
+  tps_ = MakeCheckBox(QStringLiteral("CheckBoxTps_Uni"), QStringLiteral("TPS"), this);
+  tps_->setFocusPolicy(Qt::NoFocus);
+  row->addWidget(tps_);
+  jet_mode_ = MakeLabel(QStringLiteral("LabelJetMode_Uni"), QStringLiteral("  1->2     "), this);
+  QFont font = jet_mode_->font();
+  font.setPointSize(14);
+  jet_mode_->setFont(font);
+  jet_mode_->setAutoFillBackground(true);
+  QPalette yellow = jet_mode_->palette();
+  yellow.setColor(QPalette::Window, QColor(255, 255, 0));
+  yellow.setColor(QPalette::WindowText, Qt::black);
+  jet_mode_->setPalette(yellow);
+  jet_mode_->hide();
+  row->addWidget(jet_mode_);
+  misc_[2] = MakeSpinner(QStringLiteral("UpDownAdvanceMisc_Uni_2"),
+                         QStringLiteral("EditAdvanceMisc_Uni_2"), 0, 60, 1, this);
+  base_advance_ =
+      MakeLabel(QStringLiteral("LabelBaseAdvance_Uni"), QStringLiteral("Base advance [°]"), this);
+  misc_[0] = MakeSpinner(QStringLiteral("UpDownAdvanceMisc_Uni_0"),
+                         QStringLiteral("EditAdvanceMisc_Uni_0"), -15, 15, 1, this);
+  misc_[1] = MakeSpinner(QStringLiteral("UpDownAdvanceMisc_Uni_1"),
+                         QStringLiteral("EditAdvanceMisc_Uni_1"), -15, 15, 1, this);
+  cyl_corr_ = MakeLabel(QStringLiteral("LabelCylCorr_Uni"),
+                        QStringLiteral("Correction for cylinder 1,2"), this);
+  row->addSpacing(20);
+  row->addWidget(misc_[2]);
+  row->addWidget(base_advance_);
+  row->addSpacing(20);
+  row->addWidget(misc_[0]);
+  row->addWidget(misc_[1]);
+  row->addWidget(cyl_corr_);
+  for (QSpinBox* misc : misc_) misc->setReadOnly(true);
+  row->addStretch(1);
+  zobr_ms_ = MakeCheckBox(QStringLiteral("CheckBoxZobrMs_Uni"), QStringLiteral("Ms"), this);
+  zobr_ms_->setFocusPolicy(Qt::NoFocus);
+  row->addWidget(zobr_ms_);
+  row->addSpacing(20);
+  tools_ = new SpinButton(QStringLiteral("CSpinButtonTools_Uni"), this);
+  tools_->setEnabled(false);  // Tools Minus / Plus come with the bulk edit tools
+  row->addWidget(tools_);
+  all_ = MakeCheckBox(QStringLiteral("CheckBoxAll_Uni"), QStringLiteral("All"), this);
+  all_->setFocusPolicy(Qt::NoFocus);
+  row->addWidget(all_);
+}
+
+void MapGrid::Show(const MapPageView& view) {
+  const bool advance = view.page == kAdvancePage;
+  setUpdatesEnabled(false);
+  if (view.page != shown_page_) {
+    for (QSpinBox* cell : cells_) cell->setMaximum(view.cell_maximum);
+    base_advance_->setVisible(advance);
+    cyl_corr_->setVisible(advance);
+    for (QSpinBox* misc : misc_) misc->setVisible(advance);
+    zobr_ms_->setVisible(!advance);
+    shown_page_ = view.page;
+  }
+  for (int i = 0; i < model::kMapColumns; ++i) {
+    const QSignalBlocker block(rpm_[i]);
+    rpm_[i]->setValue(view.rpm[i]);
+  }
+  for (int k = 0; k < model::kMapCells; ++k) {
+    const QSignalBlocker block(cells_[k]);
+    cells_[k]->setValue(view.cells[k]);
+    if (view.show_ms != showing_ms_) {
+      cells_[k]->setVisible(!view.show_ms);
+      ms_[k]->setVisible(view.show_ms);
+    }
+    if (view.show_ms) ms_[k]->setText(QString::fromStdString(view.ms_texts[k]));
+  }
+  showing_ms_ = view.show_ms;
+  tps_->setChecked(view.tps_map);
+  all_->setChecked(view.all_flag);
+  if (advance) {
+    for (int k = 0; k < 3; ++k) {
+      const QSignalBlocker block(misc_[k]);
+      misc_[k]->setValue(view.advance_misc[k]);
+    }
+  }
+  setUpdatesEnabled(true);
+}
+
+}  // namespace morvek::ui

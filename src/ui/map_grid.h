@@ -1,0 +1,64 @@
+#pragma once
+
+#include <QGroupBox>
+#include <array>
+
+#include "model/map_geometry.h"
+#include "ui/map_page_view.h"
+
+class QCheckBox;
+class QFrame;
+class QLabel;
+class QSpinBox;
+
+namespace morvek::ui {
+
+class SpinButton;
+
+// The single 15 x 10 map grid that the three map pages share, with its rpm axis, throttle row
+// captions, column and tools spin buttons, check boxes and the advance page's extra values.
+// Every member is reached by index; nothing here computes a value, it shows a MapPageView.
+class MapGrid : public QGroupBox {
+  Q_OBJECT
+
+ public:
+  explicit MapGrid(QWidget* parent = nullptr);
+
+  QSpinBox* rpm(int column) const { return rpm_[column]; }
+  QSpinBox* cell(int row, int column) const { return cells_[model::MapElement(row, column)]; }
+  QLabel* ms_label(int row, int column) const { return ms_[model::MapElement(row, column)]; }
+  SpinButton* column_button(int column) const { return columns_[column]; }
+  SpinButton* tools_button() const { return tools_; }
+  QCheckBox* all_box() const { return all_; }
+  QCheckBox* tps_box() const { return tps_; }
+  QCheckBox* ms_box() const { return zobr_ms_; }
+  QSpinBox* advance_misc(int k) const { return misc_[k]; }
+  QLabel* jet_mode_label() const { return jet_mode_; }
+
+  // Shows a map page's values (read-only for now) and the page's companions.
+  void Show(const MapPageView& view);
+
+ private:
+  void BuildAxes();
+  void BuildCells();
+  void BuildBottomRow();
+
+  std::array<QSpinBox*, model::kMapColumns> rpm_{};
+  std::array<QSpinBox*, model::kMapCells> cells_{};
+  std::array<QLabel*, model::kMapCells> ms_{};
+  std::array<QLabel*, model::kMapRows> tps_rows_{};
+  std::array<SpinButton*, model::kMapColumns> columns_{};
+  std::array<QSpinBox*, 3> misc_{};
+  QLabel* base_advance_ = nullptr;
+  QLabel* cyl_corr_ = nullptr;
+  QLabel* jet_mode_ = nullptr;
+  SpinButton* tools_ = nullptr;
+  QCheckBox* all_ = nullptr;
+  QCheckBox* tps_ = nullptr;
+  QCheckBox* zobr_ms_ = nullptr;
+  QFrame* bevel_ = nullptr;
+  int shown_page_ = -1;
+  bool showing_ms_ = false;
+};
+
+}  // namespace morvek::ui

@@ -1,0 +1,43 @@
+#include "ui/monitor_renderer.h"
+
+#include <QLabel>
+
+#include "ui/colours.h"
+#include "ui/gauge.h"
+
+namespace morvek::ui {
+
+MonitorRenderer::MonitorRenderer(QWidget& root) {
+  for (int i = 0; i < link::kMonitorLabelCount; ++i) {
+    const auto name = link::ControlName(static_cast<link::MonitorLabel>(i));
+    labels_[i] = root.findChild<QLabel*>(QString::fromLatin1(name.data(), name.size()));
+  }
+  for (int i = 0; i < link::kMonitorGaugeCount; ++i) {
+    const auto name = link::ControlName(static_cast<link::MonitorGauge>(i));
+    gauges_[i] = root.findChild<Gauge*>(QString::fromLatin1(name.data(), name.size()));
+  }
+}
+
+void MonitorRenderer::Render(const link::MonitorView& view) {
+  for (int i = 0; i < link::kMonitorLabelCount; ++i) {
+    QLabel* widget = labels_[i];
+    if (widget == nullptr) continue;
+    const link::LabelView& label = view.label(static_cast<link::MonitorLabel>(i));
+    // An empty text leaves LabelEeDataErr its own caption; other labels are cleared.
+    if (!label.text.empty() || i != static_cast<int>(link::MonitorLabel::kLabelEeDataErr)) {
+      const QString text = QString::fromStdString(label.text);
+      if (widget->text() != text) widget->setText(text);
+    }
+    SetBackground(*widget, label.colour);
+    if (i != static_cast<int>(link::MonitorLabel::kLabelVersion)) widget->setVisible(label.visible);
+  }
+  for (int i = 0; i < link::kMonitorGaugeCount; ++i) {
+    Gauge* widget = gauges_[i];
+    if (widget == nullptr) continue;
+    const link::GaugeView& gauge = view.gauge(static_cast<link::MonitorGauge>(i));
+    widget->setValue(gauge.value < 0 ? 0 : (gauge.value > 100 ? 100 : gauge.value));
+    widget->SetColour(gauge.colour);
+  }
+}
+
+}  // namespace morvek::ui

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <array>
+
+#include "link/monitor_view.h"
+
+class QLabel;
+class QWidget;
+
+namespace morvek::ui {
+
+class Gauge;
+
+// Puts a monitor view on the window's labels and bars, found once by their control names.
+// A control the window does not have yet is skipped.
+class MonitorRenderer {
+ public:
+  explicit MonitorRenderer(QWidget& root);
+
+  void Render(const link::MonitorView& view);
+  QLabel* label(link::MonitorLabel l) const { return labels_[static_cast<std::size_t>(l)]; }
+  Gauge* gauge(link::MonitorGauge g) const { return gauges_[static_cast<std::size_t>(g)]; }
+
+ private:
+  std::array<QLabel*, link::kMonitorLabelCount> labels_{};
+  std::array<Gauge*, link::kMonitorGaugeCount> gauges_{};
+};
+
+}  // namespace morvek::ui

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+class QWidget;
+
+namespace morvek::ui {
+
+enum class Answer { kYes, kNo, kCancel };
+
+// Everything that waits for the user: message boxes, confirmations and file dialogs. The
+// window talks only to this interface, so tests can script the answers.
+class Prompts {
+ public:
+  virtual ~Prompts() = default;
+
+  // A modal message with one OK button.
+  virtual void Message(const std::string& text) = 0;
+  // Yes / No / Cancel; only Yes proceeds.
+  virtual Answer Confirm(const std::string& text) = 0;
+  // A file to open or to save to, starting at initial; nothing when the user cancels.
+  virtual std::optional<std::string> OpenFileName(const std::string& initial) = 0;
+  virtual std::optional<std::string> SaveFileName(const std::string& initial) = 0;
+};
+
+// The prompts as Qt dialogs over a parent window.
+class QtPrompts : public Prompts {
+ public:
+  explicit QtPrompts(QWidget* parent = nullptr) : parent_(parent) {}
+  void set_parent(QWidget* parent) { parent_ = parent; }
+
+  void Message(const std::string& text) override;
+  Answer Confirm(const std::string& text) override;
+  std::optional<std::string> OpenFileName(const std::string& initial) override;
+  std::optional<std::string> SaveFileName(const std::string& initial) override;
+
+ private:
+  QWidget* parent_;
+};
+
+}  // namespace morvek::ui

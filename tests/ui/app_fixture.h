@@ -1,0 +1,67 @@
+#pragma once
+
+#include <QTemporaryDir>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/application.h"
+#include "sim/controller_model.h"
+#include "sim/in_memory_transport.h"
+#include "ui/prompts.h"
+
+namespace morvek::testing {
+
+// Prompts that answer from a script and remember what they were asked.
+class ScriptedPrompts : public ui::Prompts {
+ public:
+  void Message(const std::string& text) override { messages.push_back(text); }
+  ui::Answer Confirm(const std::string& text) override {
+    confirmations.push_back(text);
+    return ui::Answer::kNo;
+  }
+  std::optional<std::string> OpenFileName(const std::string&) override { return std::nullopt; }
+  std::optional<std::string> SaveFileName(const std::string&) override { return std::nullopt; }
+
+  std::vector<std::string> messages;
+  std::vector<std::string> confirmations;
+};
+
+// The whole program around an in-memory simulated controller, in its own config directory,
+// ticked by the test.
+class AppFixture {
+ public:
+  explicit AppFixture(const QString& config_dir, std::vector<std::string> arguments = {},
+                      sim::ControllerConfig config = {})
+      : controller(config), transport(controller) {
+    app::ApplicationOptions options;
+    options.transport = &transport;
+    options.prompts = &prompts;
+    options.config_directory = config_dir.toStdString();
+    options.arguments = std::move(arguments);
+    options.program_directory = config_dir.toStdString();
+    options.run_timer = false;
+    app = std::make_unique<app::Application>(options);
+    app->Start();
+  }
+
+  // One 55 ms tick of the program, then of the controller.
+  void Tick(int count = 1) {
+    for (int i = 0; i < count; ++i) {
+      app->Tick();
+      transport.Advance();
+    }
+  }
+  ui::MainWindow& window() { return app->window(); }
+  template <typename T>
+  T* Find(const char* name) {
+    return window().findChild<T*>(QString::fromLatin1(name));
+  }
+
+  sim::ControllerModel controller;
+  sim::InMemoryTransport transport;
+  ScriptedPrompts prompts;
+  std::unique_ptr<app::Application> app;
+};
+
+}  // namespace morvek::testing
