@@ -69,6 +69,7 @@ int Run(int argc, char** argv) {
   }
   morvek::serial::SerialTransport transport(directory);
   morvek::ui::QtPrompts prompts;
+  prompts.set_unattended(line.quit_after_show);
 
   morvek::app::ApplicationOptions options;
   options.transport = &transport;

@@ -2,6 +2,7 @@
 
 #include <QFileDialog>
 #include <QMessageBox>
+#include <cstdio>
 
 namespace morvek::ui {
 namespace {
@@ -13,10 +14,15 @@ QString Title() { return QStringLiteral("Morvek"); }
 }  // namespace
 
 void QtPrompts::Message(const std::string& text) {
+  if (unattended_) {
+    std::fprintf(stderr, "morvek: %s\n", text.c_str());
+    return;
+  }
   QMessageBox::information(parent_, Title(), QString::fromStdString(text));
 }
 
 Answer QtPrompts::Confirm(const std::string& text) {
+  if (unattended_) return Answer::kCancel;
   const auto button = QMessageBox::question(
       parent_, Title(), QString::fromStdString(text),
       QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Cancel);
@@ -26,6 +32,7 @@ Answer QtPrompts::Confirm(const std::string& text) {
 }
 
 std::optional<std::string> QtPrompts::OpenFileName(const std::string& initial) {
+  if (unattended_) return std::nullopt;
   const QString name =
       QFileDialog::getOpenFileName(parent_, Title(), QString::fromStdString(initial), kFilter);
   if (name.isEmpty()) return std::nullopt;
@@ -33,6 +40,7 @@ std::optional<std::string> QtPrompts::OpenFileName(const std::string& initial) {
 }
 
 std::optional<std::string> QtPrompts::SaveFileName(const std::string& initial) {
+  if (unattended_) return std::nullopt;
   const QString name =
       QFileDialog::getSaveFileName(parent_, Title(), QString::fromStdString(initial), kFilter);
   if (name.isEmpty()) return std::nullopt;

@@ -29,6 +29,9 @@ class QtPrompts : public Prompts {
  public:
   explicit QtPrompts(QWidget* parent = nullptr) : parent_(parent) {}
   void set_parent(QWidget* parent) { parent_ = parent; }
+  // Unattended runs (timing, scripts) must not stop at a dialog: messages go to the error
+  // stream, questions are answered Cancel and no file is chosen.
+  void set_unattended(bool unattended) { unattended_ = unattended; }
 
   void Message(const std::string& text) override;
   Answer Confirm(const std::string& text) override;
@@ -37,6 +40,7 @@ class QtPrompts : public Prompts {
 
  private:
   QWidget* parent_;
+  bool unattended_ = false;
 };
 
 }  // namespace morvek::ui
