@@ -122,6 +122,15 @@ TEST_F(CliLinkTest, AutomaticScanningFindsTheControllerOnALaterPort) {
   EXPECT_NE(r.out.find("rpm="), std::string::npos) << r.out;
 }
 
+TEST_F(CliLinkTest, SimulatorEndsCleanlyOnTerminationSignals) {
+  for (int signal : {SIGTERM, SIGINT}) {
+    StartSim({"--no-wire-delay"});
+    sim_->Signal(signal);
+    EXPECT_EQ(sim_->Wait(5s), 0) << "signal " << signal;
+    EXPECT_FALSE(fs::exists(fs::symlink_status(link_))) << "the link is removed on exit";
+  }
+}
+
 TEST_F(CliLinkTest, MissingFixedPortIsReported) {
   const CliResult r = Cli({"monitor", "--port", File("absent"), "--count", "1"});
   EXPECT_EQ(r.code, 3) << r.err;

@@ -156,13 +156,14 @@ int main(int argc, char** argv) {
 
   morvek::sim::ControllerModel controller(config);
   morvek::sim::PtyRunner runner(controller, options);
+  // Before the link exists, so that a signal never leaves it behind.
+  std::signal(SIGINT, OnSignal);
+  std::signal(SIGTERM, OnSignal);
   std::string error;
   if (!runner.Open(&error)) {
     std::cerr << "torvane-sim: " << error << "\n";
     return 1;
   }
-  std::signal(SIGINT, OnSignal);
-  std::signal(SIGTERM, OnSignal);
   std::cout << runner.device_path() << std::endl;
   runner.Run(g_stop);
   return 0;
