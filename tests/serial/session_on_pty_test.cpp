@@ -1,10 +1,6 @@
 // The session's receive rule on a real pseudo-terminal: a frame is taken in only when all of
 // its 152 bytes are waiting.
-#include <fcntl.h>
 #include <gtest/gtest.h>
-#include <poll.h>
-#include <stdlib.h>
-#include <termios.h>
 #include <unistd.h>
 
 #include <vector>
@@ -12,6 +8,7 @@
 #include "link/session.h"
 #include "link/session_owner.h"
 #include "model/parameter_image.h"
+#include "pty_peer.h"
 #include "serial/serial_transport.h"
 
 namespace morvek::serial {
@@ -30,17 +27,11 @@ class CountingOwner : public link::SessionOwner {
 };
 
 TEST(SessionOnPty, FrameIsTakenInOnlyWhenComplete) {
-  const int master = posix_openpt(O_RDWR | O_NOCTTY);
-  ASSERT_GE(master, 0);
-  ASSERT_EQ(grantpt(master), 0);
-  ASSERT_EQ(unlockpt(master), 0);
-  termios t{};
-  tcgetattr(master, &t);
-  cfmakeraw(&t);
-  tcsetattr(master, TCSANOW, &t);
+  PtyPeer peer;
+  ASSERT_TRUE(peer.ok());
 
   PortDirectory directory;
-  directory.Bind(1, ptsname(master));
+  directory.Bind(1, peer.path());
   SerialTransport transport(directory);
   model::ParameterImage image;
   model::PageProgramFlags flags;
@@ -53,20 +44,19 @@ TEST(SessionOnPty, FrameIsTakenInOnlyWhenComplete) {
   payload[149] = 84;  // the controller's protocol version
   const link::DeviceFrame frame = link::DeviceFrame::Make(0xB0, payload);
   const auto& bytes = frame.bytes();
-  ASSERT_EQ(write(master, bytes.data(), 151), 151);
+  peer.Send(std::vector<std::uint8_t>(bytes.begin(), bytes.begin() + 151));
   usleep(20000);
   for (int i = 0; i < 3; ++i) session.Tick();
   EXPECT_EQ(owner.frames, 0) << "151 bytes are left waiting";
   EXPECT_EQ(transport.BytesWaiting(), 151);
 
-  ASSERT_EQ(write(master, bytes.data() + 151, 1), 1);
+  peer.Send({bytes[151]});
   usleep(20000);
   session.Tick();
   EXPECT_EQ(owner.frames, 1);
   EXPECT_EQ(transport.BytesWaiting(), 0);
   EXPECT_EQ(session.live_values().controller_version, 84);
   session.Stop();
-  close(master);
 }
 
 }  // namespace
