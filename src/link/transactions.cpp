@@ -167,8 +167,11 @@ void Transactions::HandleProgram(const DeviceFrame& frame, int page) {
     const auto stored = c_.image.Page(page);
     confirmed = std::equal(payload.begin(), payload.end(), stored.begin());
   }
-  c_.program_flags.Clear(page);
+  // A page stays flagged until the controller confirms it: a page whose program failed must
+  // still be sent by the next programming, or the controller would keep the old page while
+  // later programmings report success.
   if (!confirmed) return;  // the tick loop sends the same page again
+  c_.program_flags.Clear(page);
 
   const int next = c_.program_flags.Lowest();
   if (next >= 0) {

@@ -196,6 +196,25 @@ TEST_F(TransactionTest, ProgramEchoThatDiffersFailsAndALateEchoLeavesTheImageAlo
   EXPECT_EQ(transport.written.size(), writes);
 }
 
+TEST_F(TransactionTest, APageWhoseProgramFailedIsSentAgainByTheNextProgramming) {
+  FillImage(3);
+  controller.corrupt_echo = true;
+  flags.Set(7);
+  session.StartProgramming();
+  EXPECT_GE(RunTransaction(), 0);
+  EXPECT_EQ(session.status_line().text, "Program error!");
+  EXPECT_TRUE(flags.Test(7)) << "the controller never confirmed page 7";
+
+  // A later change on page 2 programs page 2 and the page that failed, lowest first.
+  controller.corrupt_echo = false;
+  transport.written.clear();
+  flags.Set(2);
+  session.StartProgramming();
+  EXPECT_GE(RunTransaction(), 0);
+  EXPECT_EQ(PageCodes(), (std::vector<int>{0x02, 0x07}));
+  EXPECT_FALSE(flags.Any());
+}
+
 TEST_F(TransactionTest, RepliesWithAWrongCodeOrChecksumAreRepeated) {
   controller.silent = true;
   FillImage(3);
