@@ -12,6 +12,7 @@
 #include "ui/live_display.h"
 #include "ui/map_grid.h"
 #include "ui/map_page_view.h"
+#include "ui/page_table.h"
 
 namespace morvek::app {
 
@@ -198,6 +199,27 @@ void Application::OpenHelp() {
   if (!opened)
     options_.prompts->Message(
         std::string(i18n::Text(i18n::TextId::MsgHelpOpenError, texts_.language())));
+}
+
+files::Settings Application::CurrentSettings() {
+  ui::MainWindow& w = *window_;
+  files::Settings s;
+  // Position of the frame, size of the window, as restored by move() and resize().
+  s.left = w.x();
+  s.top = w.y();
+  s.height = w.height();
+  s.width = w.width();
+  s.com_port_index =
+      static_cast<std::uint8_t>(saved_com_port_index_.value_or(session_->com_port_index()));
+  s.com_auto_index = static_cast<std::uint8_t>(session_->com_auto_index());
+  s.language_index = static_cast<std::uint8_t>(texts_.language());
+  s.file = texts_.CurrentFileName();
+  s.ini_dir = last_file_path_;
+  s.active_page = w.pages().currentIndex();
+  s.zobr_ms = w.grid().ms_box()->isChecked();
+  s.ext_monitor = w.ext_monitor().isChecked();
+  s.all_poloha_a = w.all_poloha_a().isChecked();
+  return s;
 }
 
 }  // namespace morvek::app

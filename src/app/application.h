@@ -12,6 +12,7 @@
 #include "app/session_owner_adapter.h"
 #include "files/config_paths.h"
 #include "files/ini_file.h"
+#include "files/settings.h"
 #include "i18n/text_table.h"
 #include "link/session.h"
 #include "link/transport.h"
@@ -78,6 +79,11 @@ class Application : public QObject {
                      int* com_auto_index = nullptr);
   // Shows what the session reports: status line, connection, monitor, message boxes.
   void Render();
+  // The settings as the window and the session hold them now, as the settings file keeps them.
+  files::Settings CurrentSettings();
+  // The port the settings file named when the run uses another one (the demo's COM1); that
+  // port, not the run's, is saved again.
+  void set_saved_com_port_index(int index) { saved_com_port_index_ = index; }
 
   // Commands.
   void Read();
@@ -108,6 +114,7 @@ class Application : public QObject {
   int rendered_monitor_revision_ = -1;
   std::deque<std::string> pending_messages_;
   bool showing_message_ = false;
+  std::optional<int> saved_com_port_index_;
 };
 
 }  // namespace morvek::app

@@ -26,25 +26,6 @@ void CentreWindow(ui::MainWindow& window) {
   window.move((area.width() - size.width()) / 2, (area.height() - size.height()) / 2);
 }
 
-files::Settings CurrentSettings(Application& app, std::uint8_t com_port_index) {
-  ui::MainWindow& w = app.window();
-  files::Settings s;
-  s.left = w.x();
-  s.top = w.y();
-  s.height = w.height();
-  s.width = w.width();
-  s.com_port_index = com_port_index;
-  s.com_auto_index = static_cast<std::uint8_t>(app.session().com_auto_index());
-  s.language_index = static_cast<std::uint8_t>(app.texts().language());
-  s.file = app.texts().CurrentFileName();
-  s.ini_dir = app.last_file_path();
-  s.active_page = app.window().pages().currentIndex();
-  s.zobr_ms = w.grid().ms_box()->isChecked();
-  s.ext_monitor = w.ext_monitor().isChecked();
-  s.all_poloha_a = w.all_poloha_a().isChecked();
-  return s;
-}
-
 // Step 8: the settings file, then the state file. Returns the raw port and language values;
 // the limits pass that follows bounds them.
 struct LoadedIndexes {
@@ -56,7 +37,9 @@ struct LoadedIndexes {
 LoadedIndexes LoadSettings(Application& app, std::uint8_t com_port_index) {
   ui::MainWindow& w = app.window();
   app.ini() = files::IniFile::Load(app.paths().SettingsFile());
-  const files::Settings s = files::LoadSettings(app.ini(), CurrentSettings(app, com_port_index));
+  files::Settings defaults = app.CurrentSettings();
+  defaults.com_port_index = com_port_index;
+  const files::Settings s = files::LoadSettings(app.ini(), defaults);
   w.move(s.left, s.top);
   w.resize(s.width, s.height);
   app.texts().SetCurrentFileName(s.file);
@@ -113,7 +96,10 @@ void FormCreate(Application& app) {
   app.RunLimitsPass(&loaded.language, &loaded.com_port, &loaded.com_auto);
   app.texts().SetLanguage(
       i18n::LanguageFromIndex(loaded.language).value_or(i18n::Language::kEnglish));
-  if (app.options().com_port_override) loaded.com_port = *app.options().com_port_override;
+  if (app.options().com_port_override) {
+    app.set_saved_com_port_index(loaded.com_port);
+    loaded.com_port = *app.options().com_port_override;
+  }
   app.session().set_com_port_index(loaded.com_port);
   app.session().set_com_auto_index(loaded.com_auto);
   app.session().SetExtendedMonitor(w.ext_monitor().isChecked());

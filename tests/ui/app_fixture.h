@@ -2,6 +2,7 @@
 
 #include <QTemporaryDir>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -32,7 +33,8 @@ class ScriptedPrompts : public ui::Prompts {
 class AppFixture {
  public:
   explicit AppFixture(const QString& config_dir, std::vector<std::string> arguments = {},
-                      sim::ControllerConfig config = {})
+                      sim::ControllerConfig config = {},
+                      std::optional<int> com_port_override = std::nullopt)
       : controller(config), transport(controller) {
     app::ApplicationOptions options;
     options.transport = &transport;
@@ -41,6 +43,7 @@ class AppFixture {
     options.arguments = std::move(arguments);
     options.program_directory = config_dir.toStdString();
     options.run_timer = false;
+    options.com_port_override = com_port_override;
     app = std::make_unique<app::Application>(options);
     app->Start();
   }

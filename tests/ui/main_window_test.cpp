@@ -109,6 +109,19 @@ class MainWindowTest : public QObject {
     QVERIFY(!again.Find<QCheckBox>("CheckBoxAll_PolohaA")->isChecked());
   }
 
+  void demoRunKeepsTheSavedPort() {
+    WriteFile("Morvek_v84.ini", "[BASIC]\r\nComPort=6\r\n");
+    {
+      AppFixture demo(Dir(), {}, {}, 0);
+      QCOMPARE(demo.app->session().com_port_index(), 0);
+      QVERIFY(demo.Find<QAction>("MenuComItem_0")->isChecked());
+      demo.window().close();
+    }
+    QVERIFY(ReadFile("Morvek_v84.ini").contains("\r\nComPort=6\r\n"));
+    AppFixture next(Dir());
+    QCOMPARE(next.app->session().com_port_index(), 5);
+  }
+
   void stateFileRoundTrip() {
     {
       AppFixture f(Dir());
