@@ -48,13 +48,6 @@ std::size_t IntervalEnd(const std::array<unsigned, kBaseTableSize>& points, unsi
   return i;
 }
 
-FieldId AxisOf(InjectionMap map) {
-  return map == InjectionMap::k1A ? FieldId::kRpmJet1A : FieldId::kRpmJet2A;
-}
-FieldId TimesOf(InjectionMap map) {
-  return map == InjectionMap::k1A ? FieldId::kJet1A : FieldId::kJet2A;
-}
-
 }  // namespace
 
 unsigned Interpolate(unsigned x, unsigned x0, unsigned x1, unsigned v0, unsigned v1) {
@@ -81,7 +74,7 @@ BaseInjectionMap ComputeBaseMap(const BaseInjectionTable& table, const Parameter
   };
   BaseInjectionMap base{};
   for (int c = 0; c < kMapColumns; ++c) {
-    const unsigned x = static_cast<unsigned>(Stored(image, AxisOf(map), c)) * 100;
+    const unsigned x = static_cast<unsigned>(Stored(image, RpmAxisField(map), c)) * 100;
     const std::size_t i = IntervalEnd(kRpmPoints, x);
     for (int r = 0; r < kMapRows; ++r) {
       const unsigned y = static_cast<unsigned>(kMapRowTps[static_cast<std::size_t>(r)]);
@@ -112,7 +105,7 @@ void TimesFromPercent(ParameterImage& image, InjectionMap map, const InjectionPe
                       const BaseInjectionMap& base) {
   for (int e = 0; e < kMapCells; ++e) {
     const auto k = static_cast<std::size_t>(e);
-    SetStored(image, TimesOf(map), e, TimeFromPercent(view[k], base[k]));
+    SetStored(image, TimesField(map), e, TimeFromPercent(view[k], base[k]));
   }
 }
 
@@ -120,7 +113,8 @@ void PercentFromTimes(const ParameterImage& image, InjectionMap map, InjectionPe
                       const BaseInjectionMap& base) {
   for (int e = 0; e < kMapCells; ++e) {
     const auto k = static_cast<std::size_t>(e);
-    view[k] = PercentFromTime(static_cast<std::uint16_t>(Stored(image, TimesOf(map), e)), base[k]);
+    view[k] =
+        PercentFromTime(static_cast<std::uint16_t>(Stored(image, TimesField(map), e)), base[k]);
   }
 }
 

@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 
+#include "model/field_table.h"
 #include "model/map_geometry.h"
 #include "model/parameter_image.h"
 
@@ -11,6 +12,14 @@ namespace morvek::model {
 // The two injection maps: 1A (JET_1A over RPM_JET_1A) and 2A (JET_2A over RPM_JET_2A).
 enum class InjectionMap : std::uint8_t { k1A = 0, k2A = 1 };
 inline constexpr int kInjectionMapCount = 2;
+
+// The image fields of a map: its rpm axis and its injection times.
+constexpr FieldId RpmAxisField(InjectionMap map) {
+  return map == InjectionMap::k1A ? FieldId::kRpmJet1A : FieldId::kRpmJet2A;
+}
+constexpr FieldId TimesField(InjectionMap map) {
+  return map == InjectionMap::k1A ? FieldId::kJet1A : FieldId::kJet2A;
+}
 
 inline constexpr int kBaseTableSize = 10;
 // Base injection times per (TPS row, rpm column), tens of microseconds, scaled to the engine.

@@ -47,7 +47,7 @@ LimitsReport Editor::ApplyLimits(LimitedSettings* settings) {
   // A clamped injection time must show as what is now stored, or the next recomputation from
   // the view would write the out-of-range time back.
   for (InjectionMap map : {InjectionMap::k1A, InjectionMap::k2A}) {
-    const FieldId times = map == InjectionMap::k1A ? FieldId::kJet1A : FieldId::kJet2A;
+    const FieldId times = TimesField(map);
     for (int e = 0; e < kMapCells; ++e) {
       if (Stored(image_, times, e) != Stored(before, times, e)) {
         PercentFromTimes(map);

@@ -36,7 +36,7 @@ MapPageView BuildMapPageView(const model::Editor& editor, int page, bool millise
   }
   const model::InjectionMap map =
       page == kInj1APage ? model::InjectionMap::k1A : model::InjectionMap::k2A;
-  const FieldId times = page == kInj1APage ? FieldId::kJet1A : FieldId::kJet2A;
+  const FieldId times = model::TimesField(map);
   view.cell_maximum = 32000;
   const model::InjectionPercentView& percent = editor.percent_view(map);
   for (int k = 0; k < model::kMapCells; ++k) view.cells[k] = percent[k];
