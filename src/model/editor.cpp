@@ -4,6 +4,15 @@
 #include "model/fixed_bytes.h"
 
 namespace morvek::model {
+namespace {
+
+bool FieldDiffers(const ParameterImage& a, const ParameterImage& b, FieldId id) {
+  for (int e = 0; e < GetField(id).count; ++e)
+    if (Stored(a, id, e) != Stored(b, id, e)) return true;
+  return false;
+}
+
+}  // namespace
 
 Editor::Editor() { ComputeBaseTables(); }
 
@@ -44,15 +53,13 @@ void Editor::RescaleForPreset() {
 LimitsReport Editor::ApplyLimits(LimitedSettings* settings) {
   const ParameterImage before = image_;
   const LimitsReport report = model::ApplyLimits(image_, settings);
-  // A clamped injection time must show as what is now stored, or the next recomputation from
-  // the view would write the out-of-range time back.
+  // A clamped injection time, or a corrected axis under it, must show as what is now stored,
+  // or the next recomputation from the view would write a wrong time back.
   for (InjectionMap map : {InjectionMap::k1A, InjectionMap::k2A}) {
-    const FieldId times = TimesField(map);
-    for (int e = 0; e < kMapCells; ++e) {
-      if (Stored(image_, times, e) != Stored(before, times, e)) {
-        PercentFromTimes(map);
-        break;
-      }
+    if (FieldDiffers(image_, before, TimesField(map)) ||
+        FieldDiffers(image_, before, RpmAxisField(map))) {
+      ComputeBaseMaps();
+      PercentFromTimes(map);
     }
   }
   return report;
