@@ -4,8 +4,11 @@
 #include <QDesktopServices>
 #include <QUrl>
 
+#include "app/edit_commands.h"
+#include "app/page_controller.h"
 #include "app/shutdown.h"
 #include "app/startup.h"
+#include "app/tuning_commands.h"
 #include "link/monitor_view.h"
 #include "model/field_table.h"
 #include "ui/com_menu.h"
@@ -24,11 +27,14 @@ Application::Application(ApplicationOptions options)
           [this] { RunLimitsPass(); },
           [this] { RefreshActivePage(); },
           [this] { OnPagesArrived(); },
-          [this] { texts_.SetCurrentFileName({}); },
+          [this] { SetCurrentFileName({}); },
           [] {},
       }) {
   session_ = std::make_unique<link::Session>(*options_.transport, editor_.image(),
                                              editor_.program_flags(), owner_);
+  page_ = std::make_unique<PageController>(*this);
+  edit_ = std::make_unique<EditCommands>(*this, *page_);
+  tuning_ = std::make_unique<TuningCommands>(*this, *page_);
   ConnectWindow();
   // The tick runs from the moment the window exists.
   timer_.setInterval(kTickMs);
@@ -96,19 +102,9 @@ void Application::ApplyLanguage() {
   }
 }
 
-void Application::RefreshActivePage() {
-  const int page = editor_.active_page();
-  if (ui::IsMapPage(page)) {
-    window_->ShowMapPage(
-        ui::BuildMapPageView(editor_, page, window_->grid().ms_box()->isChecked()));
-  }
-  window_->RenderIdentification(session_->identification());
-  const model::ParameterImage& image = editor_.image();
-  window_->live_display().SetLambdaStrips(model::Shown(image, model::FieldId::kLambdaBar, 0),
-                                          model::Shown(image, model::FieldId::kLambdaBar, 1),
-                                          model::Shown(image, model::FieldId::kLambdaBar, 2),
-                                          model::Shown(image, model::FieldId::kLambdaBar, 3));
-}
+void Application::RefreshActivePage() { page_->Refresh(); }
+
+void Application::CollectActivePage() { page_->Collect(); }
 
 void Application::PageControl1Change(int page) {
   if (page < 0 || page >= model::kPageCount) return;
@@ -117,6 +113,11 @@ void Application::PageControl1Change(int page) {
   editor_.set_active_page(page);
   RefreshActivePage();
   window_->grid().show();
+}
+
+void Application::SetCurrentFileName(std::string name) {
+  texts_.SetCurrentFileName(std::move(name));
+  window_->setWindowTitle(QString::fromStdString(texts_.WindowTitle()));
 }
 
 void Application::RunLimitsPass(int* language_index, int* com_port_index, int* com_auto_index) {
@@ -137,6 +138,7 @@ void Application::Render() {
   if (view.revision() != rendered_monitor_revision_) {
     rendered_monitor_revision_ = view.revision();
     window_->RenderMonitor(view);
+    tuning_->RenderInhibit(session_->live_values().output_test_inhibit);
   }
   window_->RenderConnection(session_->connection());
   ShowPendingMessages();
@@ -167,13 +169,22 @@ void Application::Read() {
 }
 
 void Application::Verify() {
+  PrepareTransfer();
   session_->Verify();
   Render();
 }
 
 void Application::Program() {
+  PrepareTransfer();
   session_->Program();
   Render();
+}
+
+void Application::PrepareTransfer() {
+  // What the page shows is what goes to the controller.
+  CollectActivePage();
+  RunLimitsPass();
+  RefreshActivePage();
 }
 
 void Application::ChoosePort(int item) {

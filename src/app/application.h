@@ -22,6 +22,10 @@
 
 namespace morvek::app {
 
+class EditCommands;
+class PageController;
+class TuningCommands;
+
 struct ApplicationOptions {
   link::Transport* transport = nullptr;
   ui::Prompts* prompts = nullptr;
@@ -73,7 +77,13 @@ class Application : public QObject {
   // The routines the start-up, the commands and the session share.
   void ApplyLanguage();
   void RefreshActivePage();
+  // The page on screen into the image (before a transfer and at shutdown).
+  void CollectActivePage();
   void PageControl1Change(int page);
+  // CurrentFileName and the window title that shows it.
+  void SetCurrentFileName(std::string name);
+  PageController& page_controller() { return *page_; }
+  EditCommands& edit_commands() { return *edit_; }
   // The limits pass over the image and the settings it bounds (language, ports).
   void RunLimitsPass(int* language_index = nullptr, int* com_port_index = nullptr,
                      int* com_auto_index = nullptr);
@@ -95,6 +105,7 @@ class Application : public QObject {
 
  private:
   void ConnectWindow();
+  void PrepareTransfer();
   void ShowPendingMessages();
   void OnPagesArrived();
 
@@ -110,6 +121,9 @@ class Application : public QObject {
   std::unique_ptr<ui::MainWindow> window_;
   SessionOwnerAdapter owner_;
   std::unique_ptr<link::Session> session_;
+  std::unique_ptr<PageController> page_;
+  std::unique_ptr<EditCommands> edit_;
+  std::unique_ptr<TuningCommands> tuning_;
   QTimer timer_;
   int rendered_monitor_revision_ = -1;
   std::deque<std::string> pending_messages_;

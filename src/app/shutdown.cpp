@@ -15,7 +15,8 @@ void FormClose(Application& app) {
   app.set_shut_down();
   // 1. Close the port.
   app.session().Stop();
-  // 2. The page on screen is shown read-only so far: nothing to fold back.
+  // 2. The page on screen into the image.
+  app.CollectActivePage();
   // 3. The limits pass.
   app.RunLimitsPass();
   // 4. The settings keys in their order, then the state file.

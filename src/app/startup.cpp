@@ -6,6 +6,7 @@
 #include <QScreen>
 
 #include "app/application.h"
+#include "app/page_controller.h"
 #include "files/debug_switch_file.h"
 #include "files/settings.h"
 #include "files/state_file.h"
@@ -106,6 +107,7 @@ void FormCreate(Application& app) {
   app.ApplyLanguage();
   app.RefreshActivePage();
   editor.ResetHistory();
+  app.page_controller().UpdateHistoryCommands();
   // 16. Open the port; a fixed port that fails is reported.
   app.session().Start();
   // 17. Language and refresh again.

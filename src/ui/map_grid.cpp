@@ -74,7 +74,6 @@ void MapGrid::BuildCells() {
       const int k = model::MapElement(j, i);
       cells_[k] =
           MakeSpinner(Indexed("UpDown_Uni", j, i), Indexed("Edit_Uni", j, i), 0, 60, 1, this);
-      cells_[k]->setReadOnly(true);
       ms_[k] = MakeLabel(Indexed("LabelMs_Uni", j, i), QStringLiteral("11.92"), this);
       ms_[k]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
       ms_[k]->hide();
@@ -87,7 +86,6 @@ void MapGrid::BuildCells() {
     columns_[i]->setEnabled(false);  // column tools come with the bulk edit tools
     grid->addWidget(columns_[i], kColumnButtonRow, 1 + i, Qt::AlignHCenter);
   }
-  for (QSpinBox* rpm : rpm_) rpm->setReadOnly(true);
 }
 
 void MapGrid::BuildBottomRow() {
@@ -124,7 +122,6 @@ void MapGrid::BuildBottomRow() {
   row->addWidget(misc_[0]);
   row->addWidget(misc_[1]);
   row->addWidget(cyl_corr_);
-  for (QSpinBox* misc : misc_) misc->setReadOnly(true);
   row->addStretch(1);
   zobr_ms_ = MakeCheckBox(QStringLiteral("CheckBoxZobrMs_Uni"), QStringLiteral("Ms"), this);
   zobr_ms_->setFocusPolicy(Qt::NoFocus);

@@ -20,6 +20,7 @@
 #include "app_fixture.h"
 #include "link/monitor_view.h"
 #include "model/field_table.h"
+#include "pages/page_editor.h"
 #include "ui/map_grid.h"
 #include "ui/page_table.h"
 
@@ -63,6 +64,8 @@ class MainWindowTest : public QObject {
     // Preset 0: BIKE 0 and the defaults, with the fixed header bytes.
     morvek::model::Editor fresh;
     fresh.ApplyDefaults(morvek::model::DefaultsScope::kWholeImage);
+    morvek::pages::PageValues values;
+    morvek::pages::PageEditor(fresh).AfterChange(values);  // map 2A follows 1A (" 1 = 2")
     QCOMPARE(f.app->editor().image().Byte(0), std::uint8_t{0});
     // Bytes 2..5 are the fixed header bytes, written after the defaults.
     for (int b = 6; b < 1350; ++b)
@@ -248,6 +251,8 @@ class MainWindowTest : public QObject {
     morvek::sim::ControllerConfig config;
     morvek::model::Editor source;
     source.ApplyDefaults(morvek::model::DefaultsScope::kWholeImage);
+    morvek::pages::PageValues values;
+    morvek::pages::PageEditor(source).AfterChange(values);
     morvek::model::SetShown(source.image(), morvek::model::FieldId::kAdvance, 0, 33);
     config.pages = source.image();
     AppFixture f(Dir(), {}, config);
@@ -366,9 +371,9 @@ class MainWindowTest : public QObject {
     QTest::newRow("F9") << "MenuProgram"
                         << "F9" << true;
     QTest::newRow("Ctrl+N") << "MenuNew"
-                            << "Ctrl+N" << false;
+                            << "Ctrl+N" << true;
     QTest::newRow("Ctrl+Alt+N") << "MenuNewActPage"
-                                << "Ctrl+Alt+N" << false;
+                                << "Ctrl+Alt+N" << true;
     QTest::newRow("Ctrl+P") << "MenuPrint"
                             << "Ctrl+P" << false;
     QTest::newRow("Ctrl+Z") << "MenuZpet"

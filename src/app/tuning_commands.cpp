@@ -1,0 +1,62 @@
+#include "app/tuning_commands.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QPushButton>
+
+#include "app/application.h"
+#include "app/page_controller.h"
+#include "link/colour.h"
+#include "link/output_tests.h"
+#include "ui/colours.h"
+
+namespace morvek::app {
+namespace {
+
+// A switch that changes what the controller does is shown red while it is on.
+void MarkRed(QCheckBox& box) {
+  ui::SetBackground(box, box.isChecked() ? link::Colour::kRed : link::Colour::kButtonFace);
+}
+
+}  // namespace
+
+TuningCommands::TuningCommands(Application& app, PageController& page) : app_(app), page_(page) {
+  ui::MainWindow& w = app_.window();
+  QCheckBox& prog = w.prog_hned();
+  prog.setEnabled(true);
+  connect(&prog, &QCheckBox::toggled, this, [this, &prog] {
+    MarkRed(prog);
+    page_.SyncCheckBoxes();
+  });
+  tuning_ = w.findChild<QCheckBox*>(QStringLiteral("CheckBoxLadeniPovoleno"));
+  if (tuning_ != nullptr) {
+    connect(tuning_, &QCheckBox::toggled, this, &TuningCommands::SetTuning);
+    QAction* f6 = w.action("MenuLadeniOn");
+    f6->setEnabled(true);
+    connect(f6, &QAction::triggered, this, [this] { tuning_->toggle(); });
+  }
+  for (const link::OutputTestButton& b : link::OutputTestButtons()) {
+    const QString name = QString::fromLatin1(b.name.data(), static_cast<qsizetype>(b.name.size()));
+    if (auto* button = w.findChild<QPushButton*>(name)) {
+      connect(button, &QPushButton::clicked, this,
+              [this, test = b.test] { app_.session().PressOutputTest(test); });
+    }
+  }
+}
+
+void TuningCommands::SetTuning(bool on) {
+  MarkRed(*tuning_);
+  app_.session().SetAutotuneOn(on);
+  page_.SyncCheckBoxes();
+}
+
+void TuningCommands::RenderInhibit(bool inhibited) {
+  if (inhibited == inhibited_) return;
+  inhibited_ = inhibited;
+  for (const link::OutputTestButton& b : link::OutputTestButtons()) {
+    const QString name = QString::fromLatin1(b.name.data(), static_cast<qsizetype>(b.name.size()));
+    if (auto* button = app_.window().findChild<QPushButton*>(name)) button->setEnabled(!inhibited);
+  }
+}
+
+}  // namespace morvek::app
