@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QScopedValueRollback>
 #include <QSpinBox>
 #include <QToolButton>
@@ -40,6 +41,8 @@ void PageController::ConnectControls() {
         // A spinner click, or a number committed by Enter or by leaving the edit.
         connect(spin, &QSpinBox::valueChanged, this, [this] { Edit(); });
         spin->installEventFilter(this);
+        // Keys reach the spinner's edit box first.
+        if (auto* edit = spin->findChild<QLineEdit*>()) edit->installEventFilter(this);
       } else if (auto* box = qobject_cast<QCheckBox*>(widget)) {
         connect(box, &QCheckBox::clicked, this, [this] { Edit(); });
         box->installEventFilter(this);
@@ -69,9 +72,11 @@ bool PageController::eventFilter(QObject* watched, QEvent* event) {
     if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
       // Enter commits like a spinner click and moves on to the next control.
       auto* widget = static_cast<QWidget*>(watched);
+      if (auto* spin = qobject_cast<QAbstractSpinBox*>(widget->parentWidget())) widget = spin;
       QWidget* next = widget->nextInFocusChain();
       while (next != widget &&
-             (!(next->focusPolicy() & Qt::TabFocus) || !next->isVisible() || !next->isEnabled()))
+             (widget->isAncestorOf(next) || !(next->focusPolicy() & Qt::TabFocus) ||
+              !next->isVisible() || !next->isEnabled()))
         next = next->nextInFocusChain();
       if (next != widget) next->setFocus(Qt::TabFocusReason);
       Edit();

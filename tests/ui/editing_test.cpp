@@ -1,0 +1,131 @@
+// The window as an editor, offscreen and by control name: a value typed into the grid and
+// committed, spinner clicks, undo and redo, and programming after change against the simulated
+// controller.
+
+#include <QAction>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSpinBox>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolButton>
+#include <set>
+
+#include "app_fixture.h"
+#include "model/field_table.h"
+#include "ui/page_table.h"
+#include "ui/tool_bar.h"
+
+using morvek::model::FieldId;
+using morvek::testing::AppFixture;
+
+class EditingTest : public QObject {
+  Q_OBJECT
+
+  // Every test starts as a first run: no settings, no state of an earlier run.
+  QTemporaryDir dir_;
+  QString Dir() const { return dir_.path(); }
+
+  static void TypeInto(QSpinBox* spin, const QString& text) {
+    spin->setFocus();
+    QLineEdit* edit = spin->findChild<QLineEdit*>();
+    edit->selectAll();
+    QTest::keyClicks(edit, text);
+    QTest::keyClick(edit, Qt::Key_Return);
+  }
+
+  static void ShowWindow(AppFixture& f) {
+    f.window().show();
+    QVERIFY(QTest::qWaitForWindowExposed(&f.window()));
+    f.window().activateWindow();
+  }
+
+  // Undo and Redo in the menu and on the tool bar agree and say whether a step exists.
+  static void CheckHistoryCommands(AppFixture& f, bool undo, bool redo) {
+    QCOMPARE(f.Find<QAction>("MenuZpet")->isEnabled(), undo);
+    QCOMPARE(f.window().tool_bar().undo()->isEnabled(), undo);
+    QCOMPARE(f.Find<QAction>("MenuZnovu")->isEnabled(), redo);
+    QCOMPARE(f.window().tool_bar().redo()->isEnabled(), redo);
+  }
+
+ private slots:
+  void typedCellAndEnterChangeTheImageOnce() {
+    AppFixture f(Dir());
+    ShowWindow(f);
+    f.window().pages().setCurrentIndex(1);
+    CheckHistoryCommands(f, false, false);
+    auto* cell = f.Find<QSpinBox>("UpDown_Uni_2_3");
+    TypeInto(cell, QStringLiteral("41"));
+    QCOMPARE(morvek::model::Shown(f.app->editor().image(), FieldId::kAdvance, 2 * 15 + 3), 41);
+    QVERIFY(!cell->hasFocus());  // Enter moved on to the next control
+    CheckHistoryCommands(f, true, false);
+    // One entry: one undo brings the old value back and nothing is left to undo.
+    QTest::keyClick(&f.window(), Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(morvek::model::Shown(f.app->editor().image(), FieldId::kAdvance, 2 * 15 + 3), 36);
+    // The state restored is the one recorded at start-up, on the page shown then.
+    QCOMPARE(f.window().pages().currentIndex(), 0);
+    CheckHistoryCommands(f, false, true);
+    QTest::keyClick(&f.window(), Qt::Key_Z, Qt::ControlModifier | Qt::AltModifier);
+    QCOMPARE(f.window().pages().currentIndex(), 1);
+    QCOMPARE(cell->value(), 41);
+    CheckHistoryCommands(f, true, false);
+  }
+
+  void spinnerClickEditsAndOutOfRangeIsRefused() {
+    AppFixture f(Dir());
+    ShowWindow(f);
+    f.window().pages().setCurrentIndex(0);
+    auto* fan = f.Find<QSpinBox>("UpDownFan1");
+    QVERIFY(fan);
+    const int before = fan->value();
+    fan->stepUp();
+    QCOMPARE(morvek::model::Shown(f.app->editor().image(), FieldId::kFanFan1), before + 1);
+    // A typed value above the range is taken as the control's maximum, never wrapped.
+    TypeInto(fan, QStringLiteral("999"));
+    QCOMPARE(morvek::model::Shown(f.app->editor().image(), FieldId::kFanFan1), 150);
+    // An edit after an undo discards the redo step.
+    f.Find<QAction>("MenuZpet")->trigger();
+    CheckHistoryCommands(f, true, true);
+    fan->stepDown();
+    CheckHistoryCommands(f, true, false);
+  }
+
+  void programmingAfterChangeProgramsOnlyTheChangedPage() {
+    AppFixture f(Dir());
+    ShowWindow(f);
+    f.Tick(10);  // connected
+    QVERIFY(f.app->session().connected());
+    f.window().prog_hned().click();
+    // Map 2A is edited on its own page in separate mode.
+    f.Find<QAction>("Menu_Jet123Normal")->trigger();
+    for (int i = 0; i < 400 && static_cast<int>(f.app->session().transaction_mode()) != 0; ++i)
+      f.Tick();
+    const std::size_t sent_before = f.transport.sent().size();
+    f.window().pages().setCurrentIndex(3);  // cell (1, 0) of 2A lives in device page 7
+    auto* cell = f.Find<QSpinBox>("UpDown_Uni_1_0");
+    TypeInto(cell, QString::number(cell->value() + 20));
+    const int stored = morvek::model::Stored(f.app->editor().image(), FieldId::kJet2A, 15);
+    for (int i = 0; i < 600 && static_cast<int>(f.app->session().transaction_mode()) != 0; ++i)
+      f.Tick();
+    for (int i = 0; i < 300 && !f.Find<QLabel>("LabelHlaseni")->text().startsWith("Program device");
+         ++i)
+      f.Tick();
+    QCOMPARE(f.Find<QLabel>("LabelHlaseni")->text(), QStringLiteral("Program device: OK"));
+    std::set<int> programmed;
+    bool verified = false;
+    for (std::size_t k = sent_before; k < f.transport.sent().size(); ++k) {
+      const int command = f.transport.sent()[k].frame.bytes()[0];
+      if (command >= 0x01 && command <= 0x09) programmed.insert(command);
+      if (command >= 0x41 && command <= 0x49) verified = true;
+    }
+    QString seen;
+    for (int c : programmed) seen += QString::number(c) + " ";
+    QVERIFY2(programmed == (std::set<int>{0x07}), qPrintable(seen));
+    QVERIFY(!verified);
+    QCOMPARE(morvek::model::Stored(f.controller.image(), FieldId::kJet2A, 15), stored);
+  }
+};
+
+QTEST_MAIN(EditingTest)
+#include "editing_test.moc"
