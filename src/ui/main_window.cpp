@@ -22,6 +22,7 @@
 #include "ui/monitor_page.h"
 #include "ui/monitor_renderer.h"
 #include "ui/page_table.h"
+#include "ui/pages/page_builder.h"
 #include "ui/tool_bar.h"
 #include "ui/widget_factory.h"
 
@@ -139,17 +140,16 @@ void MainWindow::BuildSheets() {
     verze_[i] = MakeLabel(QStringLiteral("LabelVerze%1").arg(i + 1), QString(), ident);
     ident_layout->addWidget(verze_[i]);
   }
-  bike->layout()->addWidget(ident);
-  static_cast<QVBoxLayout*>(bike->layout())->addStretch(1);
 
   QWidget* poloha = pages_->sheet(4);
   all_poloha_a_ =
       MakeCheckBox(QStringLiteral("CheckBoxAll_PolohaA"), QStringLiteral("All"), poloha);
-  poloha->layout()->addWidget(all_poloha_a_);
-  static_cast<QVBoxLayout*>(poloha->layout())->addStretch(1);
 
   QWidget* monitor = pages_->sheet(PageTable::kMonitorPage);
   monitor->layout()->addWidget(new MonitorPage(monitor));
+
+  // The designed pages; the Bike and Poloha pages place the two controls made above.
+  for (int page = 0; page < PageTable::kCount; ++page) BuildEditingPage(page, pages_->sheet(page));
 }
 
 QAction* MainWindow::AddAction(QMenu* menu, const char* name, const char* caption, QKeySequence key,
