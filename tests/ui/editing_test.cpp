@@ -81,9 +81,9 @@ class EditingTest : public QObject {
     const int before = fan->value();
     fan->stepUp();
     QCOMPARE(morvek::model::Shown(f.app->editor().image(), FieldId::kFanFan1), before + 1);
-    // A typed value above the range is taken as the control's maximum, never wrapped.
+    // The edit refuses the digit that would leave the range: nothing is ever wrapped.
     TypeInto(fan, QStringLiteral("999"));
-    QCOMPARE(morvek::model::Shown(f.app->editor().image(), FieldId::kFanFan1), 150);
+    QCOMPARE(morvek::model::Shown(f.app->editor().image(), FieldId::kFanFan1), 99);
     // An edit after an undo discards the redo step.
     f.Find<QAction>("MenuZpet")->trigger();
     CheckHistoryCommands(f, true, true);

@@ -363,7 +363,7 @@ class MainWindowTest : public QObject {
     QTest::newRow("F5") << "MenuToolsPlus"
                         << "F5" << false;
     QTest::newRow("F6") << "MenuLadeniOn"
-                        << "F6" << false;
+                        << "F6" << true;
     QTest::newRow("F7") << "MenuRead"
                         << "F7" << true;
     QTest::newRow("F8") << "MenuVerify"
