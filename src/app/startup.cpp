@@ -4,6 +4,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QScreen>
+#include <algorithm>
 
 #include "app/application.h"
 #include "app/page_controller.h"
@@ -27,6 +28,21 @@ void CentreWindow(ui::MainWindow& window) {
   window.move((area.width() - size.width()) / 2, (area.height() - size.height()) / 2);
 }
 
+// The window never opens larger than the screen's free area, nor with its menu bar off it.
+void FitToScreen(ui::MainWindow& window) {
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  if (screen == nullptr) return;
+  const QRect area = screen->availableGeometry();
+  const QSize frame = window.frameGeometry().size() - window.size();
+  window.resize(window.size().boundedTo(area.size() - frame));
+  const QSize outer = window.size() + frame;
+  const int x =
+      std::clamp(window.x(), area.left(), std::max(area.left(), area.right() + 1 - outer.width()));
+  const int y =
+      std::clamp(window.y(), area.top(), std::max(area.top(), area.bottom() + 1 - outer.height()));
+  window.move(x, y);
+}
+
 // Step 8: the settings file, then the state file. Returns the raw port and language values;
 // the limits pass that follows bounds them.
 struct LoadedIndexes {
@@ -43,6 +59,7 @@ LoadedIndexes LoadSettings(Application& app, std::uint8_t com_port_index) {
   const files::Settings s = files::LoadSettings(app.ini(), defaults);
   w.move(s.left, s.top);
   w.resize(s.width, s.height);
+  FitToScreen(w);
   app.texts().SetCurrentFileName(s.file);
   app.last_file_path() = s.ini_dir;
   // Setting the active page runs the page-change handler, which places the map grid.

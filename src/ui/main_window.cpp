@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QStatusBar>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -49,7 +50,14 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
   bottom->addWidget(BuildSideColumn(), 1);
   column->addLayout(bottom);
   column->addWidget(BuildTestRow());
-  setCentralWidget(central);
+  // On a small screen, or at a large scale, the client area scrolls rather than squeezing
+  // its numbers until digits are cut off.
+  auto* scroll = new QScrollArea(this);
+  scroll->setObjectName(QStringLiteral("ClientScroll"));
+  scroll->setFrameShape(QFrame::NoFrame);
+  scroll->setWidgetResizable(true);
+  scroll->setWidget(central);
+  setCentralWidget(scroll);
 
   BuildMenus();
   statusBar()->setObjectName(QStringLiteral("StatusBar1"));
