@@ -8,6 +8,8 @@
 #include "model/editor.h"
 #include "model/field_table.h"
 #include "model/presets.h"
+#include "pages/page_commands.h"
+#include "pages/page_editor.h"
 
 namespace morvek::cli {
 namespace {
@@ -77,10 +79,13 @@ std::string FieldName(const model::Field& f, int element) {
 }
 
 int RunNew(const CommandLine& cl, std::ostream& out, std::ostream& err, const BuildStamp& stamp) {
+  // What the window saves after picking the preset and New: the same edit path, whose
+  // refresh makes map 2A the copy of 1A that the default mode " 1 = 2" promises.
   model::Editor editor;
   model::SetStored(editor.image(), FieldId::kBike, cl.bike);
-  editor.ApplyDefaults(model::DefaultsScope::kWholeImage);
-  editor.ApplyLimits();
+  pages::PageEditor pages(editor);
+  pages::PageValues values;
+  pages::ApplyNew(pages, values, model::DefaultsScope::kWholeImage);
   if (const int code = Save(cl.output, editor, stamp, err); code != kExitOk) return code;
   out << "Wrote the defaults of preset " << cl.bike << " (" << model::FindPreset(cl.bike)->name
       << ") to " << cl.output << "\n";
@@ -91,8 +96,10 @@ int RunConvert(const CommandLine& cl, std::ostream& out, std::ostream& err,
                const BuildStamp& stamp) {
   model::Editor editor;
   if (const int code = Load(cl.input, editor, err); code >= 0) return code;
-  // Every saved file has passed the limits pass.
-  editor.ApplyLimits();
+  // As the window has it after opening the file: limits pass and refresh.
+  pages::PageEditor pages(editor);
+  pages::PageValues values;
+  pages.AfterChange(values);
   if (const int code = Save(cl.output, editor, stamp, err); code != kExitOk) return code;
   out << "Converted " << cl.input << " to " << cl.output << " (version " << model::kProgramVersion
       << ")\n";
