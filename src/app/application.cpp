@@ -100,6 +100,19 @@ void Application::ApplyLanguage() {
     link::WritePlaceholders(session_->monitor_view(), language);
     window_->RenderMonitor(session_->monitor_view());
   }
+  ShowImageDependentMonitorLabels();
+}
+
+void Application::ShowImageDependentMonitorLabels() {
+  // Until a controller reports, the nitrous label follows the nitrous switch of the image, as
+  // every monitor frame would have it.
+  if (!session_->connection().no_connection_visible && session_->monitor_view().revision() != 0)
+    return;
+  link::LabelView& n2o = session_->monitor_view().label(link::MonitorLabel::kLabelN2oOn);
+  const bool enabled = model::Stored(editor_.image(), model::FieldId::kN2oEnable) != 0;
+  if (n2o.visible == enabled) return;
+  n2o.visible = enabled;
+  window_->RenderMonitor(session_->monitor_view());
 }
 
 void Application::RefreshActivePage() { page_->Refresh(); }

@@ -76,6 +76,8 @@ class Application : public QObject {
 
   // The routines the start-up, the commands and the session share.
   void ApplyLanguage();
+  // Monitor labels whose visibility the image decides while no frame says otherwise.
+  void ShowImageDependentMonitorLabels();
   void RefreshActivePage();
   // The page on screen into the image (before a transfer and at shutdown).
   void CollectActivePage();

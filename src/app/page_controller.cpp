@@ -124,6 +124,7 @@ void PageController::Show(const pages::RefreshReport& report) {
   w.live_display().SetLambdaStrips(
       model::Shown(image, FieldId::kLambdaBar, 0), model::Shown(image, FieldId::kLambdaBar, 1),
       model::Shown(image, FieldId::kLambdaBar, 2), model::Shown(image, FieldId::kLambdaBar, 3));
+  app_.ShowImageDependentMonitorLabels();
   if (report.bike_not_for_preset)
     app_.prompts().Message(
         std::string(i18n::Text(i18n::TextId::MsgProgramNotForBike, app_.texts().language())));

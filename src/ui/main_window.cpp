@@ -294,6 +294,12 @@ void MainWindow::ApplyLanguage(i18n::Language language, const std::string& title
   const int index = static_cast<int>(language);
   for (int i = 0; i < i18n::kLanguageCount; ++i) languages_[i]->setChecked(i == index);
   ApplyLanguageTexts(*this, language);
+  auto text = [language](i18n::TextId id) {
+    const std::string_view t = i18n::Text(id, language);
+    return QString::fromUtf8(t.data(), static_cast<qsizetype>(t.size()));
+  };
+  grid_->SetAdvanceCaptions(text(i18n::TextId::TxtBaseAdvance),
+                            text(i18n::TextId::TxtCylinderCorrection));
   setWindowTitle(QString::fromStdString(title));
 }
 

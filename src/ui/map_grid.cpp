@@ -135,6 +135,11 @@ void MapGrid::BuildBottomRow() {
   row->addWidget(all_);
 }
 
+void MapGrid::SetAdvanceCaptions(const QString& base_advance, const QString& cylinder_correction) {
+  base_advance_->setText(base_advance);
+  cyl_corr_->setText(cylinder_correction);
+}
+
 void MapGrid::Show(const MapPageView& view) {
   const bool advance = view.page == kAdvancePage;
   setUpdatesEnabled(false);

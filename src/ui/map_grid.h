@@ -35,8 +35,10 @@ class MapGrid : public QGroupBox {
   QSpinBox* advance_misc(int k) const { return misc_[k]; }
   QLabel* jet_mode_label() const { return jet_mode_; }
 
-  // Shows a map page's values (read-only for now) and the page's companions.
+  // Shows a map page's values and the page's companions.
   void Show(const MapPageView& view);
+  // The captions of the advance page's extra values, in the window's language.
+  void SetAdvanceCaptions(const QString& base_advance, const QString& cylinder_correction);
 
  private:
   void BuildAxes();

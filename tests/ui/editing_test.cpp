@@ -13,6 +13,7 @@
 #include <set>
 
 #include "app_fixture.h"
+#include "i18n/text_table.h"
 #include "model/field_table.h"
 #include "ui/page_table.h"
 #include "ui/tool_bar.h"
@@ -89,6 +90,34 @@ class EditingTest : public QObject {
     CheckHistoryCommands(f, true, true);
     fan->stepDown();
     CheckHistoryCommands(f, true, false);
+  }
+
+  void textsAndLabelsFollowTheImageAndLanguage() {
+    AppFixture f(Dir());
+    // The advance page's own captions come from the language texts.
+    for (int language = 0; language < 4; ++language) {
+      f.app->ChooseLanguage(language);
+      const auto lang = static_cast<morvek::i18n::Language>(language);
+      QCOMPARE(f.Find<QLabel>("LabelBaseAdvance_Uni")->text().toStdString(),
+               std::string(morvek::i18n::Text(morvek::i18n::TextId::TxtBaseAdvance, lang)));
+      QCOMPARE(f.Find<QLabel>("LabelCylCorr_Uni")->text().toStdString(),
+               std::string(morvek::i18n::Text(morvek::i18n::TextId::TxtCylinderCorrection, lang)));
+    }
+    // Nitrous is off after New: its monitor label is hidden before any frame arrives, and
+    // follows the switch while no controller reports.
+    auto* n2o = f.Find<QLabel>("LabelN2oOn");
+    QVERIFY(n2o->isHidden());
+    f.window().pages().setCurrentIndex(8);
+    f.Find<QCheckBox>("CheckBoxGas")->click();
+    QCOMPARE(morvek::model::Stored(f.app->editor().image(), FieldId::kN2oEnable), 1);
+    QVERIFY(!n2o->isHidden());
+    // Reading the controller drops the file name, from the title too.
+    f.app->SetCurrentFileName("tune.ign");
+    QVERIFY(f.window().windowTitle().contains(QStringLiteral("tune.ign")));
+    f.app->Read();
+    for (int i = 0; i < 400 && static_cast<int>(f.app->session().transaction_mode()) != 0; ++i)
+      f.Tick();
+    QVERIFY(!f.window().windowTitle().contains(QStringLiteral("tune.ign")));
   }
 
   void programmingAfterChangeProgramsOnlyTheChangedPage() {
