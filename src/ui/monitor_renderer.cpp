@@ -1,6 +1,8 @@
 #include "ui/monitor_renderer.h"
 
 #include <QLabel>
+#include <QSpinBox>
+#include <QStyle>
 
 #include "ui/colours.h"
 #include "ui/gauge.h"
@@ -15,6 +17,14 @@ MonitorRenderer::MonitorRenderer(QWidget& root) {
   for (int i = 0; i < link::kMonitorGaugeCount; ++i) {
     const auto name = link::ControlName(static_cast<link::MonitorGauge>(i));
     gauges_[i] = root.findChild<Gauge*>(QString::fromLatin1(name.data(), name.size()));
+  }
+  for (int i = 0; i < link::kMonitorEditCount; ++i) {
+    // An edit and its spinner are one spin box named after the spinner: "EditIgnLimiter" is
+    // "UpDownIgnLimiter".
+    const auto name = link::ControlName(static_cast<link::MonitorEdit>(i));
+    const QString spinner =
+        QStringLiteral("UpDown") + QString::fromLatin1(name.substr(4).data(), name.size() - 4);
+    edits_[i] = root.findChild<QSpinBox*>(spinner);
   }
 }
 
@@ -37,6 +47,15 @@ void MonitorRenderer::Render(const link::MonitorView& view) {
     const link::GaugeView& gauge = view.gauge(static_cast<link::MonitorGauge>(i));
     widget->setValue(gauge.value < 0 ? 0 : (gauge.value > 100 ? 100 : gauge.value));
     widget->SetColour(gauge.colour);
+  }
+  for (int i = 0; i < link::kMonitorEditCount; ++i) {
+    QSpinBox* spin = edits_[i];
+    if (spin == nullptr) continue;
+    const link::Colour colour = view.edit_colour(static_cast<link::MonitorEdit>(i));
+    QPalette palette = spin->style()->standardPalette();
+    if (colour != link::Colour::kWindow) palette.setColor(QPalette::Base, ToQColor(colour));
+    if (spin->palette().color(QPalette::Base) != palette.color(QPalette::Base))
+      spin->setPalette(palette);
   }
 }
 

@@ -5,6 +5,7 @@
 #include "link/monitor_view.h"
 
 class QLabel;
+class QSpinBox;
 class QWidget;
 
 namespace morvek::ui {
@@ -24,6 +25,8 @@ class MonitorRenderer {
  private:
   std::array<QLabel*, link::kMonitorLabelCount> labels_{};
   std::array<Gauge*, link::kMonitorGaugeCount> gauges_{};
+  // The limiter edits, coloured while their limiter acts.
+  std::array<QSpinBox*, link::kMonitorEditCount> edits_{};
 };
 
 }  // namespace morvek::ui

@@ -331,6 +331,18 @@ class MainWindowTest : public QObject {
     view.label(MonitorLabel::kLabelVoda) = {"Coolant= 85 °C", Colour::kButtonFace, true};
     f.window().RenderMonitor(view);
     QVERIFY(!voda->autoFillBackground());
+    // A limiter that acts colours its edit on the Bike page, and only that one.
+    using morvek::link::MonitorEdit;
+    const QColor window_base = f.Find<QSpinBox>("UpDownFan1")->palette().color(QPalette::Base);
+    view.edit_colour(MonitorEdit::kEditIgnLimiter) = Colour::kFuchsia;
+    view.edit_colour(MonitorEdit::kEditStartLimiter) = Colour::kWindow;
+    f.window().RenderMonitor(view);
+    QCOMPARE(f.Find<QSpinBox>("UpDownIgnLimiter")->palette().color(QPalette::Base),
+             QColor(255, 0, 255));
+    QCOMPARE(f.Find<QSpinBox>("UpDownStartLimiter")->palette().color(QPalette::Base), window_base);
+    view.edit_colour(MonitorEdit::kEditIgnLimiter) = Colour::kWindow;
+    f.window().RenderMonitor(view);
+    QCOMPARE(f.Find<QSpinBox>("UpDownIgnLimiter")->palette().color(QPalette::Base), window_base);
   }
 
   void debugSwitchShowsTestLabels() {
