@@ -1,6 +1,7 @@
 #include "pages/page_catalog.h"
 
 #include <array>
+#include <unordered_map>
 #include <vector>
 
 #include "model/map_geometry.h"
@@ -296,10 +297,26 @@ std::span<const Control> PageControls(int page) {
   return AllPages()[static_cast<std::size_t>(page)];
 }
 
+int ControlIndex(int page, std::string_view name) {
+  using Index = std::unordered_map<std::string_view, int>;
+  static const std::array<Index, kPageCount> indexes = [] {
+    std::array<Index, kPageCount> all;
+    for (int p = 0; p < kPageCount; ++p) {
+      const auto controls = PageControls(p);
+      for (std::size_t i = 0; i < controls.size(); ++i)
+        all[static_cast<std::size_t>(p)].emplace(controls[i].name, static_cast<int>(i));
+    }
+    return all;
+  }();
+  if (page < 0 || page >= kPageCount) return -1;
+  const Index& index = indexes[static_cast<std::size_t>(page)];
+  const auto it = index.find(name);
+  return it == index.end() ? -1 : it->second;
+}
+
 const Control* FindControl(int page, std::string_view name) {
-  for (const Control& c : PageControls(page))
-    if (c.name == name) return &c;
-  return nullptr;
+  const int i = ControlIndex(page, name);
+  return i < 0 ? nullptr : &PageControls(page)[static_cast<std::size_t>(i)];
 }
 
 std::string ArraySpinnerName(std::string_view base, int k) {

@@ -33,6 +33,8 @@ std::span<const Control> PageControls(int page);
 
 // The control of a page with this name; nullptr when the page has none.
 const Control* FindControl(int page, std::string_view name);
+// Its place in PageControls(page); -1 when the page has no such control.
+int ControlIndex(int page, std::string_view name);
 
 // Names of the shared map grid's controls.
 std::string GridRpmName(int column);            // "UpDownRpm_Uni_4"

@@ -66,13 +66,15 @@ RefreshReport PageEditor::RefreshActivePage(PageValues& values) {
     e.ComputeBaseMaps();
     if (page != kAdvancePage) e.PercentFromTimes(MapOfPage(page));
   }
-  values.Clear();
-  for (const Control& c : PageControls(page)) {
+  values.SetPage(page);
+  const auto controls = PageControls(page);
+  for (int i = 0; i < static_cast<int>(controls.size()); ++i) {
+    const Control& c = controls[static_cast<std::size_t>(i)];
     if (c.kind == ControlKind::kMemo) {
       values.set_memo(model::NoteLines(e.image()));
       continue;
     }
-    values.SetNumber(c.name, ShownValue(c));
+    values.SetAt(i, ShownValue(c));
   }
   if (page == kBikePage)
     report.bike_not_for_preset = values.Number(kBikeComboName) == kBikeSeparatorItem;
@@ -80,9 +82,9 @@ RefreshReport PageEditor::RefreshActivePage(PageValues& values) {
   return report;
 }
 
-void PageEditor::CollectField(const Control& control, const PageValues& values) {
-  if (!control.collected || !values.Has(control.name)) return;
-  const int value = values.Number(control.name);
+void PageEditor::CollectField(const Control& control, int index, const PageValues& values) {
+  if (!control.collected || !values.HasAt(index)) return;
+  const int value = values.At(index);
   if (value == ShownValue(control)) return;
   model::ParameterImage& image = editor_.image();
   switch (control.kind) {
@@ -114,23 +116,31 @@ void PageEditor::CollectBike(const PageValues& values) {
 }
 
 void PageEditor::CollectActivePage(const PageValues& values) {
-  if (refreshing_) return;
   const int page = editor_.active_page();
+  // Values of another page say nothing about this one.
+  if (refreshing_ || values.page() != page) return;
   if (IsMapPage(page)) {
     CollectMapPage(page, values);
     return;
   }
   if (page == kBikePage) CollectBike(values);
-  for (const Control& c : PageControls(page))
-    if (c.binding == Binding::kField && c.kind != ControlKind::kComboBox) CollectField(c, values);
+  CollectFields(page, values);
+}
+
+void PageEditor::CollectFields(int page, const PageValues& values) {
+  const auto controls = PageControls(page);
+  for (int i = 0; i < static_cast<int>(controls.size()); ++i) {
+    const Control& c = controls[static_cast<std::size_t>(i)];
+    if (c.binding == Binding::kField && c.kind != ControlKind::kComboBox)
+      CollectField(c, i, values);
+  }
 }
 
 void PageEditor::CollectMapPage(int page, const PageValues& values) {
   model::Editor& e = editor_;
   const int mode = model::Stored(e.image(), F::kJet1MiscMode);
   if (page == kAdvancePage) {
-    for (const Control& c : PageControls(page))
-      if (c.binding == Binding::kField) CollectField(c, values);
+    CollectFields(page, values);
     e.ComputeBaseTables();
     e.ComputeBaseMaps();
   } else {
@@ -146,17 +156,16 @@ void PageEditor::CollectMapPage(int page, const PageValues& values) {
     for (int i = 0; i < model::kMapColumns; ++i) {
       const Control& c = controls[static_cast<std::size_t>(i)];
       int stored = model::Stored(image, c.field, i);
-      if (values.Has(c.name) && values.Number(c.name) != ShownValue(c))
-        stored =
-            model::EncodeShown(model::GetField(c.field), Clamp(values.Number(c.name), c.range));
+      if (values.HasAt(i) && values.At(i) != ShownValue(c))
+        stored = model::EncodeShown(model::GetField(c.field), Clamp(values.At(i), c.range));
       edit.axis[static_cast<std::size_t>(i)] = stored;
     }
     const auto& view = e.percent_view(MapOfPage(page));
     for (int k = 0; k < model::kMapCells; ++k) {
-      const Control& c = controls[static_cast<std::size_t>(model::kMapColumns + k)];
+      const int i = model::kMapColumns + k;
+      const Control& c = controls[static_cast<std::size_t>(i)];
       int percent = view[static_cast<std::size_t>(k)];
-      if (values.Has(c.name) && values.Number(c.name) != ShownValue(c))
-        percent = Clamp(values.Number(c.name), c.range);
+      if (values.HasAt(i) && values.At(i) != ShownValue(c)) percent = Clamp(values.At(i), c.range);
       edit.cells[static_cast<std::size_t>(k)] = percent;
     }
     if (page == kInj1APage) {

@@ -56,7 +56,8 @@ class PageEditor {
 
  private:
   int ShownValue(const Control& control) const;
-  void CollectField(const Control& control, const PageValues& values);
+  void CollectField(const Control& control, int index, const PageValues& values);
+  void CollectFields(int page, const PageValues& values);
   void CollectBike(const PageValues& values);
   void CollectMapPage(int page, const PageValues& values);
 

@@ -1,25 +1,38 @@
 #include "pages/page_values.h"
 
+#include "pages/page_catalog.h"
+
 namespace morvek::pages {
 
-int PageValues::Number(std::string_view name, int fallback) const {
-  const auto it = numbers_.find(name);
-  return it == numbers_.end() ? fallback : it->second;
+void PageValues::SetPage(int page) {
+  if (page == page_) return;
+  page_ = page;
+  const std::size_t n = PageControls(page).size();
+  numbers_.assign(n, 0);
+  has_.assign(n, 0);
+  memo_.clear();
 }
 
-bool PageValues::Has(std::string_view name) const { return numbers_.find(name) != numbers_.end(); }
+int PageValues::Number(std::string_view name, int fallback) const {
+  const int i = ControlIndex(page_, name);
+  return HasAt(i) ? At(i) : fallback;
+}
+
+bool PageValues::Has(std::string_view name) const { return HasAt(ControlIndex(page_, name)); }
 
 void PageValues::SetNumber(std::string_view name, int value) {
-  const auto it = numbers_.find(name);
-  if (it != numbers_.end()) {
-    it->second = value;
-  } else {
-    numbers_.emplace(std::string(name), value);
-  }
+  SetAt(ControlIndex(page_, name), value);
+}
+
+void PageValues::SetAt(int index, int value) {
+  if (index < 0 || index >= Size()) return;
+  numbers_[At(index, 0)] = value;
+  has_[At(index, 0)] = 1;
 }
 
 void PageValues::Clear() {
-  numbers_.clear();
+  numbers_.assign(numbers_.size(), 0);
+  has_.assign(has_.size(), 0);
   memo_.clear();
 }
 

@@ -18,9 +18,10 @@ const std::vector<PageBinder::Entry>& PageBinder::Entries(int page) {
     // The map pages share the one grid, wherever it is placed now.
     QWidget* root =
         pages::IsMapPage(page) ? static_cast<QWidget*>(pages_.map_grid()) : pages_.sheet(page);
-    for (const pages::Control& c : pages::PageControls(page)) {
-      QWidget* w = root->findChild<QWidget*>(QString::fromStdString(c.name));
-      if (w != nullptr) entries_[p].push_back({&c, w});
+    const auto controls = pages::PageControls(page);
+    for (std::size_t i = 0; i < controls.size(); ++i) {
+      QWidget* w = root->findChild<QWidget*>(QString::fromStdString(controls[i].name));
+      if (w != nullptr) entries_[p].push_back({&controls[i], static_cast<int>(i), w});
     }
     built_[p] = true;
   }
@@ -34,20 +35,21 @@ QWidget* PageBinder::Widget(int page, const pages::Control& control) {
 }
 
 void PageBinder::Read(int page, pages::PageValues& values) {
+  values.SetPage(page);
   for (const Entry& e : Entries(page)) {
     QWidget* w = e.widget;
     if (w == nullptr) continue;
-    const std::string& name = e.control->name;
+    const int index = e.index;
     if (auto* spin = qobject_cast<QSpinBox*>(w)) {
       // A number typed and not yet committed counts, as the edit box it stands for shows it.
       spin->interpretText();
-      values.SetNumber(name, spin->value());
+      values.SetAt(index, spin->value());
     } else if (auto* box = qobject_cast<QCheckBox*>(w)) {
-      values.SetNumber(name, box->isChecked() ? 1 : 0);
+      values.SetAt(index, box->isChecked() ? 1 : 0);
     } else if (auto* radio = qobject_cast<RadioGroup*>(w)) {
-      values.SetNumber(name, radio->index());
+      values.SetAt(index, radio->index());
     } else if (auto* combo = qobject_cast<QComboBox*>(w)) {
-      values.SetNumber(name, combo->currentIndex());
+      values.SetAt(index, combo->currentIndex());
     } else if (auto* note = qobject_cast<NoteEdit*>(w)) {
       std::vector<std::string> lines;
       for (const QString& line : note->lines())
@@ -60,21 +62,22 @@ void PageBinder::Read(int page, pages::PageValues& values) {
 void PageBinder::ShowOne(const Entry& entry, const pages::PageValues& values,
                          const pages::Range& range) {
   QWidget* w = entry.widget;
-  if (w == nullptr) return;
-  const std::string& name = entry.control->name;
+  if (w == nullptr ||
+      (entry.control->kind != pages::ControlKind::kMemo && !values.HasAt(entry.index)))
+    return;
+  const int v = values.At(entry.index);
   const QSignalBlocker block(w);
   if (auto* spin = qobject_cast<QSpinBox*>(w)) {
     if (spin->minimum() != range.min || spin->maximum() != range.max)
       spin->setRange(range.min, range.max);
     if (spin->singleStep() != range.step) spin->setSingleStep(range.step);
-    const int v = values.Number(name);
     if (spin->value() != v) spin->setValue(v);
   } else if (auto* box = qobject_cast<QCheckBox*>(w)) {
-    box->setChecked(values.Number(name) != 0);
+    box->setChecked(v != 0);
   } else if (auto* radio = qobject_cast<RadioGroup*>(w)) {
-    radio->setIndex(values.Number(name, -1));
+    radio->setIndex(v);
   } else if (auto* combo = qobject_cast<QComboBox*>(w)) {
-    combo->setCurrentIndex(values.Number(name));
+    combo->setCurrentIndex(v);
   } else if (auto* note = qobject_cast<NoteEdit*>(w)) {
     QStringList lines;
     for (const std::string& line : values.memo())

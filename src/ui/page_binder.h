@@ -37,6 +37,7 @@ class PageBinder {
  private:
   struct Entry {
     const pages::Control* control;
+    int index;  // the control's place in the page's list
     QPointer<QWidget> widget;
   };
   const std::vector<Entry>& Entries(int page);
