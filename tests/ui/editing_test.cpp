@@ -4,13 +4,17 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMainWindow>
 #include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
+#include <algorithm>
 #include <set>
+#include <vector>
 
 #include "app_fixture.h"
 #include "i18n/text_table.h"
@@ -118,6 +122,67 @@ class EditingTest : public QObject {
     for (int i = 0; i < 400 && static_cast<int>(f.app->session().transaction_mode()) != 0; ++i)
       f.Tick();
     QVERIFY(!f.window().windowTitle().contains(QStringLiteral("tune.ign")));
+  }
+
+  // One committed cell edit and one page switch in the real window. The figures go to the log;
+  // the bound only catches work that grows with the window (a page rebuilt per edit).
+  void editAndPageSwitchTimings() {
+    AppFixture f(Dir());
+    ShowWindow(f);
+    auto median = [](std::vector<qint64> v) {
+      std::sort(v.begin(), v.end());
+      return v[v.size() / 2];
+    };
+    f.window().pages().setCurrentIndex(2);
+    auto* cell = f.Find<QSpinBox>("UpDown_Uni_4_7");
+    std::vector<qint64> edits;
+    QElapsedTimer timer;
+    for (int i = 0; i < 41; ++i) {
+      timer.start();
+      i % 2 == 0 ? cell->stepUp() : cell->stepDown();
+      edits.push_back(timer.nsecsElapsed() / 1000);
+    }
+    QVERIFY(f.app->editor().CanUndo());
+    std::vector<qint64> switches;
+    for (int i = 0; i < 26; ++i) {
+      timer.start();
+      f.window().pages().setCurrentIndex(i % 13);
+      switches.push_back(timer.nsecsElapsed() / 1000);
+    }
+    qInfo("cell edit median %lld us, page switch median %lld us",
+          static_cast<long long>(median(edits)), static_cast<long long>(median(switches)));
+    QVERIFY(median(edits) < 100000);
+    QVERIFY(median(switches) < 100000);
+  }
+
+  // Start-up to the window shown, against a bare main window shown in the same run.
+  void startUpTiming() {
+    auto median = [](std::vector<qint64> v) {
+      std::sort(v.begin(), v.end());
+      return v[v.size() / 2];
+    };
+    std::vector<qint64> bare;
+    std::vector<qint64> morvek;
+    QElapsedTimer timer;
+    for (int i = 0; i < 7; ++i) {
+      timer.start();
+      {
+        QMainWindow window;
+        window.resize(1039, 821);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        bare.push_back(timer.nsecsElapsed() / 1000);
+      }
+      QTemporaryDir dir;
+      timer.start();
+      AppFixture f(dir.path());
+      f.window().show();
+      QVERIFY(QTest::qWaitForWindowExposed(&f.window()));
+      morvek.push_back(timer.nsecsElapsed() / 1000);
+    }
+    qInfo("start-up median %lld us, bare main window median %lld us",
+          static_cast<long long>(median(morvek)), static_cast<long long>(median(bare)));
+    QVERIFY(median(morvek) < 2000000);
   }
 
   void programmingAfterChangeProgramsOnlyTheChangedPage() {
