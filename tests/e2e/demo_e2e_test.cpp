@@ -3,11 +3,22 @@
 
 #include <QAction>
 #include <QLabel>
+#include <QCheckBox>
+#include <QSpinBox>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <chrono>
+#include <csignal>
+#include <filesystem>
 
+#include "../clilink/child_process.h"
 #include "app/application.h"
 #include "app/demo.h"
+#include "files/file_io.h"
+#include "files/parameter_file_reader.h"
+#include "model/editor.h"
+#include "model/field_table.h"
 #include "serial/port_directory.h"
 #include "serial/serial_transport.h"
 #include "ui/prompts.h"
@@ -64,6 +75,53 @@ class DemoE2eTest : public QObject {
     QVERIFY(prompts.messages.empty());
     QVERIFY(!app.window().findChild<QLabel*>(QStringLiteral("LabelVerze1"))->text().isEmpty());
     app.window().close();
+  }
+
+  // An edit with "Programming after change" reaches the controller: torvane-sim on a pty, the
+  // window edits one advance cell, then morvek-cli reads the controller and finds the value.
+  void editProgramsTheControllerThenCliReadsIt() {
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const std::string link = dir.filePath(QStringLiteral("controller")).toStdString();
+    morvek::testing::ChildProcess sim({TORVANE_SIM, "--link", link},
+                                      dir.filePath(QStringLiteral("sim")).toStdString());
+    QVERIFY(sim.started());
+    QTRY_VERIFY_WITH_TIMEOUT(std::filesystem::exists(link), 3000);
+    {
+      morvek::serial::PortDirectory directory;
+      directory.Bind(1, link);
+      morvek::serial::SerialTransport transport(directory);
+      RecordingPrompts prompts;
+      morvek::app::ApplicationOptions options;
+      options.transport = &transport;
+      options.prompts = &prompts;
+      options.config_directory = dir.path().toStdString();
+      options.program_directory = dir.path().toStdString();
+      options.com_port_override = 0;
+      morvek::app::Application app(options);
+      app.Start();
+      app.window().show();
+      QVERIFY(QTest::qWaitForWindowExposed(&app.window()));
+      QTRY_VERIFY_WITH_TIMEOUT(app.session().live_values().controller_version == 84, 3000);
+      app.window().prog_hned().click();
+      app.window().findChild<QTabWidget*>(QStringLiteral("PageControl1"))->setCurrentIndex(1);
+      auto* cell = app.window().findChild<QSpinBox*>(QStringLiteral("UpDown_Uni_6_9"));
+      cell->setValue(47);
+      auto* message = app.window().findChild<QLabel*>(QStringLiteral("LabelHlaseni"));
+      QTRY_COMPARE_WITH_TIMEOUT(message->text(), QStringLiteral("Program device: OK"), 20000);
+      app.window().close();
+    }
+    const std::string file = dir.filePath(QStringLiteral("read.ign")).toStdString();
+    morvek::testing::ChildProcess cli({MORVEK_CLI, "read", "--port", link, "-o", file},
+                                      dir.filePath(QStringLiteral("cli")).toStdString());
+    QCOMPARE(cli.Wait(std::chrono::seconds(60)), 0);
+    morvek::model::Editor read;
+    const auto text = morvek::files::ReadWholeFile(file);
+    QVERIFY(text.has_value());
+    QCOMPARE(morvek::files::ReadParameterFile(*text, read, false).version, 84);
+    QCOMPARE(morvek::model::Shown(read.image(), morvek::model::FieldId::kAdvance, 6 * 15 + 9), 47);
+    sim.Signal(SIGTERM);
+    sim.Wait();
   }
 };
 
