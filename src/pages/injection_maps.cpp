@@ -17,9 +17,8 @@ constexpr int kCoupledPercentMax = 1000;
 
 std::size_t At(int k) { return static_cast<std::size_t>(k); }
 
-// The times of a map from its view, cell by cell, where the percentage or the base time
-// changed; other cells keep their stored time, so a time that is not a whole percentage of
-// its base is not rounded by an edit of another cell.
+}  // namespace
+
 void WriteChangedTimes(model::Editor& editor, InjectionMap map,
                        const model::InjectionPercentView& view_before,
                        const model::BaseInjectionMap& base_before) {
@@ -31,8 +30,6 @@ void WriteChangedTimes(model::Editor& editor, InjectionMap map,
                      model::TimeFromPercent(view[At(k)], base[At(k)]));
   }
 }
-
-}  // namespace
 
 InjectionMap MapOfPage(int page) {
   return page == kInj2APage ? InjectionMap::k2A : InjectionMap::k1A;

@@ -30,6 +30,13 @@ struct GridEdit {
 void CollectInjection1A(model::Editor& editor, const GridEdit& edit, int mode);
 void CollectInjection2A(model::Editor& editor, const GridEdit& edit);
 
+// The times of a map from its view, cell by cell, where the percentage or the base time
+// changed since `view_before` and `base_before`; other cells keep their stored time, so a time
+// that is not a whole percentage of its base is not rounded by an edit of another cell.
+void WriteChangedTimes(model::Editor& editor, model::InjectionMap map,
+                       const model::InjectionPercentView& view_before,
+                       const model::BaseInjectionMap& base_before);
+
 // The coupled shift of a map-2A axis point, kept within the axis range 3..250 (300..25000 rpm).
 int ShiftAxisPoint(int point, int delta);
 // The coupled shift of a map-2A percentage: limited to 0..1000 %, and a cell already above
