@@ -3,6 +3,7 @@
 // controller.
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QElapsedTimer>
 #include <QLabel>
@@ -183,6 +184,24 @@ class EditingTest : public QObject {
     qInfo("start-up median %lld us, bare main window median %lld us",
           static_cast<long long>(median(morvek)), static_cast<long long>(median(bare)));
     QVERIFY(median(morvek) < 2000000);
+  }
+
+  // The window takes its designed width and smaller sizes; the client area then scrolls and
+  // every spin box keeps the width its numbers need.
+  void smallWindowsScrollInsteadOfCuttingDigits() {
+    AppFixture f(Dir());
+    ShowWindow(f);
+    QVERIFY(f.window().minimumSizeHint().width() <= 1039);
+    f.window().pages().setCurrentIndex(1);
+    for (const QSize size : {QSize(1039, 821), QSize(800, 600)}) {
+      f.window().resize(size);
+      QApplication::processEvents();
+      QCOMPARE(f.window().width(), size.width());
+      for (int i = 0; i < 15; ++i) {
+        auto* rpm = f.Find<QSpinBox>(qPrintable(QStringLiteral("UpDownRpm_Uni_%1").arg(i)));
+        QVERIFY2(rpm->width() >= rpm->minimumSizeHint().width(), qPrintable(QString::number(i)));
+      }
+    }
   }
 
   void programmingAfterChangeProgramsOnlyTheChangedPage() {
