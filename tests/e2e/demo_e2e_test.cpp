@@ -2,8 +2,8 @@
 // code and the real 55 ms timer: live values within 2 s, then F7 reads and verifies.
 
 #include <QAction>
-#include <QLabel>
 #include <QCheckBox>
+#include <QLabel>
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -11,6 +11,7 @@
 #include <chrono>
 #include <csignal>
 #include <filesystem>
+#include <memory>
 
 #include "../clilink/child_process.h"
 #include "app/application.h"
@@ -34,6 +35,26 @@ class RecordingPrompts : public morvek::ui::Prompts {
   std::vector<std::string> messages;
 };
 
+// The whole program on COM1 bound to a device path, started and shown.
+struct ProgramOnPort {
+  ProgramOnPort(const std::string& device, const QString& config_dir) {
+    directory.Bind(1, device);
+    morvek::app::ApplicationOptions options;
+    options.transport = &transport;
+    options.prompts = &prompts;
+    options.config_directory = config_dir.toStdString();
+    options.program_directory = config_dir.toStdString();
+    options.com_port_override = 0;
+    app = std::make_unique<morvek::app::Application>(options);
+    app->Start();
+    app->window().show();
+  }
+  morvek::serial::PortDirectory directory;
+  morvek::serial::SerialTransport transport{directory};
+  RecordingPrompts prompts;
+  std::unique_ptr<morvek::app::Application> app;
+};
+
 }  // namespace
 
 class DemoE2eTest : public QObject {
@@ -46,19 +67,9 @@ class DemoE2eTest : public QObject {
     morvek::app::Demo demo;
     std::string error;
     QVERIFY2(demo.Start(&error), error.c_str());
-    morvek::serial::PortDirectory directory;
-    directory.Bind(1, demo.device_path());
-    morvek::serial::SerialTransport transport(directory);
-    RecordingPrompts prompts;
-    morvek::app::ApplicationOptions options;
-    options.transport = &transport;
-    options.prompts = &prompts;
-    options.config_directory = dir.path().toStdString();
-    options.program_directory = dir.path().toStdString();
-    options.com_port_override = 0;
-    morvek::app::Application app(options);
-    app.Start();
-    app.window().show();
+    ProgramOnPort program(demo.device_path(), dir.path());
+    morvek::app::Application& app = *program.app;
+    RecordingPrompts& prompts = program.prompts;
     QVERIFY(QTest::qWaitForWindowExposed(&app.window()));
     app.window().activateWindow();
 
@@ -88,19 +99,8 @@ class DemoE2eTest : public QObject {
     QVERIFY(sim.started());
     QTRY_VERIFY_WITH_TIMEOUT(std::filesystem::exists(link), 3000);
     {
-      morvek::serial::PortDirectory directory;
-      directory.Bind(1, link);
-      morvek::serial::SerialTransport transport(directory);
-      RecordingPrompts prompts;
-      morvek::app::ApplicationOptions options;
-      options.transport = &transport;
-      options.prompts = &prompts;
-      options.config_directory = dir.path().toStdString();
-      options.program_directory = dir.path().toStdString();
-      options.com_port_override = 0;
-      morvek::app::Application app(options);
-      app.Start();
-      app.window().show();
+      ProgramOnPort program(link, dir.path());
+      morvek::app::Application& app = *program.app;
       QVERIFY(QTest::qWaitForWindowExposed(&app.window()));
       QTRY_VERIFY_WITH_TIMEOUT(app.session().live_values().controller_version == 84, 3000);
       app.window().prog_hned().click();
