@@ -83,6 +83,8 @@ void MapGrid::BuildCells() {
           MakeSpinner(Indexed("UpDown_Uni", j, i), Indexed("Edit_Uni", j, i), 0, 60, 1, this);
       ms_[k] = MakeLabel(Indexed("LabelMs_Uni", j, i), QStringLiteral("11.92"), this);
       ms_[k]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+      // As tall as the cell it stands for, so the rows keep their places in the Ms view.
+      ms_[k]->setMinimumHeight(cells_[k]->sizeHint().height());
       ms_[k]->hide();
       grid->addWidget(cells_[k], kFirstCellRow + j, 1 + i);
       grid->addWidget(ms_[k], kFirstCellRow + j, 1 + i);
