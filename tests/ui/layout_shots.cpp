@@ -27,8 +27,8 @@ int main(int argc, char** argv) {
   morvek::testing::AppFixture f(config.path());
   morvek::ui::MainWindow& w = f.window();
   w.show();
-  // The designed size, whatever the offscreen screen's.
-  w.resize(morvek::ui::MainWindow::kDesignWidth, morvek::ui::MainWindow::kDesignHeight);
+  // Room for everything, the grid's right end included, whatever the offscreen screen's size.
+  w.resize(1200, morvek::ui::MainWindow::kDesignHeight);
   morvek::model::ParameterImage& image = f.app->editor().image();
   auto shot = [&](int page, const QString& what) {
     w.pages().setCurrentIndex(page);
