@@ -5,6 +5,7 @@
 #include <QUrl>
 
 #include "app/edit_commands.h"
+#include "app/layout_hub_runner.h"
 #include "app/page_controller.h"
 #include "app/shutdown.h"
 #include "app/startup.h"
@@ -151,7 +152,7 @@ void Application::Render() {
   if (view.revision() != rendered_monitor_revision_) {
     rendered_monitor_revision_ = view.revision();
     window_->RenderMonitor(view);
-    tuning_->RenderInhibit(session_->live_values().output_test_inhibit);
+    RunLayoutHub(*this);
   }
   window_->RenderConnection(session_->connection());
   ShowPendingMessages();

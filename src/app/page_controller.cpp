@@ -10,6 +10,7 @@
 #include <QToolButton>
 
 #include "app/application.h"
+#include "app/layout_hub_runner.h"
 #include "model/field_table.h"
 #include "ui/colours.h"
 #include "ui/live_display.h"
@@ -119,12 +120,8 @@ void PageController::Show(const pages::RefreshReport& report) {
     w.ShowMapPage(ui::BuildMapPageView(app_.editor(), page, w.grid().ms_box()->isChecked()));
   binder_.Show(page, values_, [this](const pages::Control& c) { return pages_.ControlRange(c); });
   w.RenderIdentification(app_.session().identification());
-  const model::ParameterImage& image = app_.editor().image();
-  using model::FieldId;
-  w.live_display().SetLambdaStrips(
-      model::Shown(image, FieldId::kLambdaBar, 0), model::Shown(image, FieldId::kLambdaBar, 1),
-      model::Shown(image, FieldId::kLambdaBar, 2), model::Shown(image, FieldId::kLambdaBar, 3));
   app_.ShowImageDependentMonitorLabels();
+  RunLayoutHub(app_);
   if (report.bike_not_for_preset)
     app_.prompts().Message(
         std::string(i18n::Text(i18n::TextId::MsgProgramNotForBike, app_.texts().language())));

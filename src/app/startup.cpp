@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "app/application.h"
+#include "app/layout_hub_runner.h"
 #include "app/page_controller.h"
 #include "files/debug_switch_file.h"
 #include "files/settings.h"
@@ -136,8 +137,9 @@ void FormCreate(Application& app) {
   if (auto* ee = w.findChild<QLabel*>(QStringLiteral("LabelEeDataErr"))) ee->hide();
   // 19. The debug switch file shows the eight test values.
   app.set_debug_display(files::ReadDebugSwitchFile(app.paths().DebugSwitchFile()));
-  // 20. The feature-dependent layout comes with the editing pages; the connection line and
-  // the port label show what the session reports now (message boxes included).
+  // 20. The feature-dependent layout; the connection line and the port label show what the
+  // session reports now (message boxes included).
+  RunLayoutHub(app);
   app.Render();
 }
 

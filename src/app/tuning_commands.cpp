@@ -5,6 +5,7 @@
 #include <QPushButton>
 
 #include "app/application.h"
+#include "app/layout_hub_runner.h"
 #include "app/page_controller.h"
 #include "link/colour.h"
 #include "link/output_tests.h"
@@ -45,18 +46,9 @@ TuningCommands::TuningCommands(Application& app, PageController& page) : app_(ap
 }
 
 void TuningCommands::SetTuning(bool on) {
-  MarkRed(*tuning_);
   app_.session().SetAutotuneOn(on);
   page_.SyncCheckBoxes();
-}
-
-void TuningCommands::RenderInhibit(bool inhibited) {
-  if (inhibited == inhibited_) return;
-  inhibited_ = inhibited;
-  for (const link::OutputTestButton& b : link::OutputTestButtons()) {
-    const QString name = QString::fromLatin1(b.name.data(), static_cast<qsizetype>(b.name.size()));
-    if (auto* button = app_.window().findChild<QPushButton*>(name)) button->setEnabled(!inhibited);
-  }
+  RunLayoutHub(app_);
 }
 
 }  // namespace morvek::app

@@ -16,9 +16,9 @@ int Clamp(int v, const Range& r) { return std::clamp(v, r.min, r.max); }
 
 }  // namespace
 
-Range PageEditor::ControlRange(const Control& control) const {
+Range ControlRange(const model::ParameterImage& image, const Control& control) {
   if (control.binding == Binding::kField && control.field == F::kIdleServoTarget &&
-      model::Stored(editor_.image(), F::kIdleMode) == 0)
+      model::Stored(image, F::kIdleMode) == 0)
     return Range{0, 100, 1};
   return control.range;
 }

@@ -20,6 +20,10 @@ struct ChangeResult {
   RefreshReport refresh;
 };
 
+// The range a control offers for this image: the idle servo targets follow IDLE.mode (a
+// position 0..100 % without idle control, rpm with it).
+Range ControlRange(const model::ParameterImage& image, const Control& control);
+
 // The one way between the page on screen and the image. The page shown is the editor's active
 // page; its controls' state travels as PageValues.
 class PageEditor {
@@ -49,8 +53,10 @@ class PageEditor {
     return AfterChange(values);
   }
 
-  // The range a control offers now: the idle servo targets follow IDLE.mode.
-  Range ControlRange(const Control& control) const;
+  // The range a control offers now.
+  Range ControlRange(const Control& control) const {
+    return pages::ControlRange(editor_.image(), control);
+  }
 
   bool refreshing() const { return refreshing_; }
 

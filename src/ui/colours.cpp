@@ -35,6 +35,20 @@ QColor ToQColor(link::Colour colour) {
   return palette.color(QPalette::Button);
 }
 
+link::Colour ToColour(pages::LayoutColour colour) {
+  switch (colour) {
+    case pages::LayoutColour::kButtonFace:
+      return link::Colour::kButtonFace;
+    case pages::LayoutColour::kRed:
+      return link::Colour::kRed;
+    case pages::LayoutColour::kYellow:
+      return link::Colour::kYellow;
+    case pages::LayoutColour::kAqua:
+      return link::Colour::kAqua;
+  }
+  return link::Colour::kButtonFace;
+}
+
 void SetBackground(QWidget& widget, link::Colour colour) {
   const bool system = colour == link::Colour::kButtonFace;
   if (system) {

@@ -1,10 +1,12 @@
 #include "ui/live_display.h"
 
+#include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QVBoxLayout>
 
+#include "pages/layout_hub.h"
 #include "ui/colours.h"
 #include "ui/gauge.h"
 #include "ui/widget_factory.h"
@@ -42,16 +44,14 @@ LiveDisplay::LiveDisplay(QWidget* parent) : QWidget(parent) {
   first->addWidget(new Gauge("CGaugeLambda", Colour::kBlack, this));
   strip_row_ = new QWidget(this);
   strip_row_->setObjectName(QStringLiteral("LambdaStrips"));
-  auto* strips = new QHBoxLayout(strip_row_);
-  strips->setContentsMargins(0, 0, 0, 0);
-  strips->setSpacing(0);
+  strip_row_->setFixedHeight(5);
+  // Placed by hand: the split is exact to the pixel, as the layout hub computes it.
+  strip_row_->installEventFilter(this);
   const char* strip_names[3] = {"LabelLambdaBlue", "LabelLambdaGreen", "LabelLambdaRed"};
   const Colour strip_colours[3] = {Colour::kBlue, Colour::kLime, Colour::kRed};
   for (int k = 0; k < 3; ++k) {
     strips_[k] = MakeLabel(QString::fromLatin1(strip_names[k]), QString(), strip_row_);
-    strips_[k]->setFixedHeight(5);
     SetBackground(*strips_[k], strip_colours[k]);
-    strips->addWidget(strips_[k], 1);
   }
   first->addWidget(strip_row_);
   QLabel* ee = MakeLabel(QStringLiteral("LabelEeDataErr"), QStringLiteral("EE data error"), this);
@@ -85,19 +85,24 @@ LiveDisplay::LiveDisplay(QWidget* parent) : QWidget(parent) {
   columns->addLayout(third, 1);
 }
 
-void LiveDisplay::SetLambdaStrips(int b0, int b1, int b2, int b3) {
-  auto* strips = static_cast<QHBoxLayout*>(strip_row_->layout());
-  const int span = b3 - b0;
-  if (span <= 0) {
-    for (int k = 0; k < 3; ++k) strips->setStretch(k, 1);
-    return;
-  }
-  const int blue = std::max(0, b1 - b0);
-  const int green = std::max(0, b2 - b1);
-  const int red = std::max(0, span - blue - green);
-  strips->setStretch(0, blue);
-  strips->setStretch(1, green);
-  strips->setStretch(2, red);
+void LiveDisplay::SetLambdaBar(const std::array<int, 4>& bar) {
+  if (bar == lambda_bar_) return;
+  lambda_bar_ = bar;
+  PlaceStrips();
+}
+
+bool LiveDisplay::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == strip_row_ && event->type() == QEvent::Resize) PlaceStrips();
+  return QWidget::eventFilter(watched, event);
+}
+
+void LiveDisplay::PlaceStrips() {
+  // The strip row is as wide as the lambda bar above it.
+  const pages::LambdaStrips widths = pages::LambdaStripWidths(lambda_bar_, strip_row_->width());
+  const int height = strip_row_->height();
+  strips_[0]->setGeometry(0, 0, widths.blue, height);
+  strips_[1]->setGeometry(widths.blue, 0, widths.green, height);
+  strips_[2]->setGeometry(widths.blue + widths.green, 0, widths.red, height);
 }
 
 }  // namespace morvek::ui

@@ -19,14 +19,20 @@ class LiveDisplay : public QWidget {
   explicit LiveDisplay(QWidget* parent = nullptr);
 
   QLabel* label_com() const { return label_com_; }
-  // Splits the strip under the lambda bar by the four LAMBDA_BAR values (air/fuel x 10):
-  // blue from b0 to b1, green from b1 to b2, red from b2 to b3.
-  void SetLambdaStrips(int b0, int b1, int b2, int b3);
+  // The four LAMBDA_BAR values (air/fuel x 10) that split the strip under the lambda bar; the
+  // strips follow the bar's width.
+  void SetLambdaBar(const std::array<int, 4>& bar);
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  void PlaceStrips();
+
   QLabel* label_com_ = nullptr;
   std::array<QLabel*, 3> strips_{};
   QWidget* strip_row_ = nullptr;
+  std::array<int, 4> lambda_bar_{100, 120, 140, 180};
 };
 
 }  // namespace morvek::ui

@@ -47,12 +47,19 @@ void MapGrid::BuildAxes() {
   auto* grid = static_cast<QGridLayout*>(layout()->itemAt(0)->layout());
   grid->addWidget(MakeLabel(QStringLiteral("LabelRpm_Uni"), QStringLiteral("RPM"), this), kRpmRow,
                   0);
-  grid->addWidget(MakeLabel(QStringLiteral("LabelTps_Uni"), QStringLiteral("TPS"), this), kBevelRow,
-                  0);
+  tps_caption_ = MakeLabel(QStringLiteral("LabelTps_Uni"), QStringLiteral("TPS"), this);
+  grid->addWidget(tps_caption_, kBevelRow, 0);
   for (int j = 0; j < model::kMapRows; ++j) {
     tps_rows_[j] = MakeLabel(Indexed("LabelTpsRow_Uni", j), kTpsRowCaptions[j], this);
     tps_rows_[j]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     grid->addWidget(tps_rows_[j], kFirstCellRow + j, 0);
+  }
+  // Hidden with the throttle rows, these keep their room: the single row then stands exactly
+  // where row 0 stood.
+  for (QLabel* label : {tps_caption_, tps_rows_[model::kMapRows - 1]}) {
+    QSizePolicy keep = label->sizePolicy();
+    keep.setRetainSizeWhenHidden(true);
+    label->setSizePolicy(keep);
   }
   for (int i = 0; i < model::kMapColumns; ++i) {
     rpm_[i] =
@@ -76,6 +83,8 @@ void MapGrid::BuildCells() {
           MakeSpinner(Indexed("UpDown_Uni", j, i), Indexed("Edit_Uni", j, i), 0, 60, 1, this);
       ms_[k] = MakeLabel(Indexed("LabelMs_Uni", j, i), QStringLiteral("11.92"), this);
       ms_[k]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+      // As tall as the cell it stands for, so the rows keep their places in the Ms view.
+      ms_[k]->setMinimumHeight(cells_[k]->sizeHint().height());
       ms_[k]->hide();
       grid->addWidget(cells_[k], kFirstCellRow + j, 1 + i);
       grid->addWidget(ms_[k], kFirstCellRow + j, 1 + i);
@@ -141,14 +150,9 @@ void MapGrid::SetAdvanceCaptions(const QString& base_advance, const QString& cyl
 }
 
 void MapGrid::Show(const MapPageView& view) {
-  const bool advance = view.page == kAdvancePage;
   setUpdatesEnabled(false);
   if (view.page != shown_page_) {
     for (QSpinBox* cell : cells_) cell->setMaximum(view.cell_maximum);
-    base_advance_->setVisible(advance);
-    cyl_corr_->setVisible(advance);
-    for (QSpinBox* misc : misc_) misc->setVisible(advance);
-    zobr_ms_->setVisible(!advance);
     shown_page_ = view.page;
   }
   for (int i = 0; i < model::kMapColumns; ++i) {
@@ -158,21 +162,61 @@ void MapGrid::Show(const MapPageView& view) {
   for (int k = 0; k < model::kMapCells; ++k) {
     const QSignalBlocker block(cells_[k]);
     cells_[k]->setValue(view.cells[k]);
-    if (view.show_ms != showing_ms_) {
-      cells_[k]->setVisible(!view.show_ms);
-      ms_[k]->setVisible(view.show_ms);
-    }
     if (view.show_ms) ms_[k]->setText(QString::fromStdString(view.ms_texts[k]));
   }
-  showing_ms_ = view.show_ms;
   tps_->setChecked(view.tps_map);
   all_->setChecked(view.all_flag);
-  if (advance) {
+  if (view.page == kAdvancePage) {
     for (int k = 0; k < 3; ++k) {
       const QSignalBlocker block(misc_[k]);
       misc_[k]->setValue(view.advance_misc[k]);
     }
   }
+  setUpdatesEnabled(true);
+}
+
+void MapGrid::PlaceLastRow(int grid_row) {
+  auto* grid = static_cast<QGridLayout*>(layout()->itemAt(0)->layout());
+  // The layout spaces a row from the row above by the first column, so the row's caption goes
+  // along (hidden, keeping its room).
+  QLabel* caption = tps_rows_[model::kMapRows - 1];
+  grid->removeWidget(caption);
+  grid->addWidget(caption, grid_row, 0);
+  for (int i = 0; i < model::kMapColumns; ++i) {
+    const int k = model::MapElement(model::kMapRows - 1, i);
+    for (QWidget* widget : {static_cast<QWidget*>(cells_[k]), static_cast<QWidget*>(ms_[k])}) {
+      grid->removeWidget(widget);
+      grid->addWidget(widget, grid_row, 1 + i);
+    }
+  }
+}
+
+void MapGrid::SetDisplayMode(pages::GridDisplayMode mode) {
+  if (mode == mode_) return;
+  mode_ = mode;
+  using M = pages::GridDisplayMode;
+  const bool read_only = mode == M::kReadOnly || mode == M::kMillisecondsReadOnly;
+  const bool milliseconds = mode == M::kMillisecondsEditable || mode == M::kMillisecondsReadOnly;
+  const bool single_row = mode == M::kSingleRow;
+  const auto buttons = read_only ? QAbstractSpinBox::NoButtons : QAbstractSpinBox::UpDownArrows;
+  setUpdatesEnabled(false);
+  for (QSpinBox* rpm : rpm_) rpm->setButtonSymbols(buttons);
+  // The single row takes the place of row 0, right under the rpm axis.
+  PlaceLastRow(single_row ? kFirstCellRow : kFirstCellRow + model::kMapRows - 1);
+  for (int j = 0; j < model::kMapRows; ++j) {
+    const bool row_shown = !single_row || j == model::kMapRows - 1;
+    tps_rows_[j]->setVisible(!single_row);
+    for (int i = 0; i < model::kMapColumns; ++i) {
+      const int k = model::MapElement(j, i);
+      cells_[k]->setReadOnly(read_only);
+      cells_[k]->setButtonSymbols(buttons);
+      cells_[k]->setVisible(row_shown && !milliseconds);
+      ms_[k]->setVisible(row_shown && milliseconds);
+    }
+  }
+  tps_caption_->setVisible(!single_row);
+  const bool columns = mode == M::kEditable || mode == M::kMillisecondsEditable;
+  for (SpinButton* column : columns_) column->setVisible(columns);
   setUpdatesEnabled(true);
 }
 

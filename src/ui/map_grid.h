@@ -4,6 +4,7 @@
 #include <array>
 
 #include "model/map_geometry.h"
+#include "pages/layout_hub.h"
 #include "ui/map_page_view.h"
 
 class QCheckBox;
@@ -35,8 +36,11 @@ class MapGrid : public QGroupBox {
   QSpinBox* advance_misc(int k) const { return misc_[k]; }
   QLabel* jet_mode_label() const { return jet_mode_; }
 
-  // Shows a map page's values and the page's companions.
+  // Shows a map page's values (the millisecond texts included).
   void Show(const MapPageView& view);
+  // Which of the cells, millisecond labels, spinners, column buttons and row captions show.
+  void SetDisplayMode(pages::GridDisplayMode mode);
+  pages::GridDisplayMode display_mode() const { return mode_; }
   // The captions of the advance page's extra values, in the window's language.
   void SetAdvanceCaptions(const QString& base_advance, const QString& cylinder_correction);
 
@@ -44,11 +48,14 @@ class MapGrid : public QGroupBox {
   void BuildAxes();
   void BuildCells();
   void BuildBottomRow();
+  // Puts the cells of row 9 into this row of the grid's layout.
+  void PlaceLastRow(int grid_row);
 
   std::array<QSpinBox*, model::kMapColumns> rpm_{};
   std::array<QSpinBox*, model::kMapCells> cells_{};
   std::array<QLabel*, model::kMapCells> ms_{};
   std::array<QLabel*, model::kMapRows> tps_rows_{};
+  QLabel* tps_caption_ = nullptr;
   std::array<SpinButton*, model::kMapColumns> columns_{};
   std::array<QSpinBox*, 3> misc_{};
   QLabel* base_advance_ = nullptr;
@@ -60,7 +67,7 @@ class MapGrid : public QGroupBox {
   QCheckBox* zobr_ms_ = nullptr;
   QFrame* bevel_ = nullptr;
   int shown_page_ = -1;
-  bool showing_ms_ = false;
+  pages::GridDisplayMode mode_ = pages::GridDisplayMode::kEditable;
 };
 
 }  // namespace morvek::ui

@@ -1,18 +1,11 @@
 #include "ui/map_page_view.h"
 
-#include <cstdio>
-
 #include "model/field_table.h"
+#include "pages/layout_hub.h"
 
 namespace morvek::ui {
 
 using model::FieldId;
-
-std::string MillisecondText(int microseconds) {
-  char text[32];
-  std::snprintf(text, sizeof text, "%5.3f ", microseconds * 0.001);
-  return text;
-}
 
 MapPageView BuildMapPageView(const model::Editor& editor, int page, bool milliseconds) {
   MapPageView view;
@@ -43,7 +36,7 @@ MapPageView BuildMapPageView(const model::Editor& editor, int page, bool millise
   view.show_ms = milliseconds;
   if (milliseconds) {
     for (int k = 0; k < model::kMapCells; ++k)
-      view.ms_texts[k] = MillisecondText(model::Stored(image, times, k));
+      view.ms_texts[k] = pages::MillisecondText(model::Stored(image, times, k));
   }
   return view;
 }

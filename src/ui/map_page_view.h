@@ -32,7 +32,4 @@ struct MapPageView {
 // page must be a map page.
 MapPageView BuildMapPageView(const model::Editor& editor, int page, bool milliseconds);
 
-// A stored injection time in microseconds as milliseconds, "%5.3f ".
-std::string MillisecondText(int microseconds);
-
 }  // namespace morvek::ui

@@ -1,0 +1,221 @@
+// The window laid out by the settings it edits, offscreen and by control name: the injector
+// coupling menu, the grid's display modes, the gear page and the output tests the controller
+// forbids while the motorcycle moves.
+
+#include <QAbstractSpinBox>
+#include <QAction>
+#include <QCheckBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "app_fixture.h"
+#include "model/field_table.h"
+#include "ui/map_grid.h"
+#include "ui/page_table.h"
+#include "ui/spin_button.h"
+
+using morvek::model::FieldId;
+using morvek::testing::AppFixture;
+
+class LayoutTest : public QObject {
+  Q_OBJECT
+
+  QTemporaryDir dir_;
+  QString Dir() const { return dir_.path(); }
+
+  static void ShowWindow(AppFixture& f) {
+    f.window().show();
+    QVERIFY(QTest::qWaitForWindowExposed(&f.window()));
+  }
+  // The user picks a page tab.
+  static void ShowPage(AppFixture& f, int page) {
+    f.window().pages().setCurrentIndex(page);
+    QCOMPARE(f.app->editor().active_page(), page);
+  }
+  static int Stored(AppFixture& f, FieldId id, int e = 0) {
+    return morvek::model::Stored(f.app->editor().image(), id, e);
+  }
+  static bool Ticked(AppFixture& f, const char* item) { return f.Find<QAction>(item)->isChecked(); }
+
+ private slots:
+  void jetSameOnInj2AMovesToInj1AAndHidesTheTab() {
+    AppFixture f(Dir());
+    ShowWindow(f);
+    morvek::ui::PageTable& tabs = f.window().pages();
+    f.Find<QAction>("Menu_Jet123Normal")->trigger();
+    QVERIFY(Ticked(f, "Menu_Jet123Normal"));
+    ShowPage(f, 3);
+
+    f.Find<QAction>("Menu_Jet123Stejny")->trigger();
+    QCOMPARE(Stored(f, FieldId::kJet1MiscMode), 2);
+    QCOMPARE(tabs.currentIndex(), 2);
+    QCOMPARE(f.app->editor().active_page(), 2);
+    QVERIFY(!tabs.isTabVisible(3));
+    QVERIFY(Ticked(f, "Menu_Jet123Stejny"));
+    QVERIFY(!Ticked(f, "Menu_Jet123Normal"));
+    QLabel* label = f.Find<QLabel>("LabelJetMode_Uni");
+    QVERIFY(label->isVisible());
+    QCOMPARE(label->text(), QStringLiteral("  1 = 2  "));
+    QCOMPARE(label->palette().color(QPalette::Window), QColor(0, 255, 255));
+
+    f.Find<QAction>("Menu_Jet123Coupled")->trigger();
+    QVERIFY(tabs.isTabVisible(3));
+    QVERIFY(Ticked(f, "Menu_Jet123Coupled"));
+    QCOMPARE(label->text(), QStringLiteral("  1 -> 2  "));
+    QCOMPARE(label->palette().color(QPalette::Window), QColor(255, 255, 0));
+    f.Find<QAction>("Menu_Jet123Normal")->trigger();
+    QVERIFY(tabs.isTabVisible(3));
+    QVERIFY(!label->isVisible());
+  }
+
+  void coupledInj2AIsReadOnlyAndShowsMillisecondsWithoutTools() {
+    AppFixture f(Dir());
+    ShowWindow(f);
+    morvek::ui::MapGrid& grid = f.window().grid();
+    f.Find<QAction>("Menu_Jet123Coupled")->trigger();
+    ShowPage(f, 2);
+    QVERIFY(!f.Find<QAction>("MenuNewActPage")->isEnabled());
+    QVERIFY(!grid.cell(0, 0)->isReadOnly());
+    QVERIFY(grid.tools_button()->isVisible());
+
+    ShowPage(f, 3);
+    QSpinBox* cell = grid.cell(4, 7);
+    QVERIFY(cell->isVisible());
+    QVERIFY(cell->isReadOnly());
+    QCOMPARE(cell->buttonSymbols(), QAbstractSpinBox::NoButtons);
+    QCOMPARE(grid.rpm(0)->buttonSymbols(), QAbstractSpinBox::NoButtons);
+    QVERIFY(!grid.column_button(0)->isVisible());
+    QVERIFY(!grid.tools_button()->isVisible());
+    QVERIFY(!grid.all_box()->isVisible());
+    QVERIFY(!f.Find<QAction>("MenuNewActPage")->isEnabled());
+    // A key on a read-only cell changes nothing.
+    const int before = cell->value();
+    cell->setFocus();
+    QTest::keyClick(cell, Qt::Key_Up);
+    QCOMPARE(cell->value(), before);
+
+    // "Ms": the stored times in milliseconds, labels only.
+    morvek::model::SetStored(f.app->editor().image(), FieldId::kJet2A, 0, 2500);
+    QTest::mouseClick(grid.ms_box(), Qt::LeftButton);
+    QVERIFY(grid.ms_box()->isChecked());
+    QLabel* ms = f.Find<QLabel>("LabelMs_Uni_0_0");
+    QVERIFY(ms->isVisible());
+    QCOMPARE(ms->text(), QStringLiteral("2.500 "));
+    QVERIFY(!grid.cell(0, 0)->isVisible());
+    QVERIFY(!grid.tools_button()->isVisible());
+
+    // Back on the advance page nothing of that stays: the whole grid edits again.
+    ShowPage(f, 1);
+    QVERIFY(f.Find<QAction>("MenuNewActPage")->isEnabled());
+    QVERIFY(grid.cell(0, 0)->isVisible());
+    QVERIFY(!grid.cell(0, 0)->isReadOnly());
+    QVERIFY(!ms->isVisible());
+    QVERIFY(!grid.ms_box()->isVisible());
+    QVERIFY(grid.tps_box()->isVisible());
+  }
+
+  void clearingTpsLeavesOneRowUnderTheRpmAxis() {
+    AppFixture f(Dir());
+    ShowWindow(f);
+    morvek::ui::MapGrid& grid = f.window().grid();
+    ShowPage(f, 1);
+    if (!grid.tps_box()->isChecked()) QTest::mouseClick(grid.tps_box(), Qt::LeftButton);
+    QVERIFY(grid.tps_box()->isChecked());
+    QApplication::processEvents();
+    const int first_row_top = grid.cell(0, 0)->y();
+    QVERIFY(grid.cell(9, 0)->y() > first_row_top);
+
+    QTest::mouseClick(grid.tps_box(), Qt::LeftButton);
+    QCOMPARE(Stored(f, FieldId::kAdvanceMiscTpsMap), 0);
+    QApplication::processEvents();
+    for (int row = 0; row < 9; ++row) QVERIFY(!grid.cell(row, 3)->isVisible());
+    for (int column = 0; column < 15; ++column) QVERIFY(grid.cell(9, column)->isVisible());
+    QCOMPARE(grid.cell(9, 0)->y(), first_row_top);
+    QVERIFY(!f.Find<QLabel>("LabelTpsRow_Uni_9")->isVisible());
+    QVERIFY(!f.Find<QLabel>("LabelTps_Uni")->isVisible());
+    QVERIFY(!grid.column_button(5)->isVisible());
+    QVERIFY(grid.tools_button()->isVisible());
+
+    // Row 9 is edited as before.
+    grid.cell(9, 2)->setValue(33);
+    QCOMPARE(Stored(f, FieldId::kAdvance, 9 * 15 + 2), 33);
+
+    QTest::mouseClick(grid.tps_box(), Qt::LeftButton);
+    QApplication::processEvents();
+    QVERIFY(grid.cell(0, 3)->isVisible());
+    QVERIFY(grid.cell(9, 0)->y() > first_row_top);
+  }
+
+  void gearCountThreeWithSystemZeroShowsThreeGears() {
+    AppFixture f(Dir());
+    ShowWindow(f);
+    morvek::model::SetStored(f.app->editor().image(), FieldId::kGearSystem, 0);
+    ShowPage(f, 9);
+    f.Find<QSpinBox>("UpDownPocetGear")->setValue(3);
+    QCOMPARE(Stored(f, FieldId::kGearCount), 3);
+    for (int gear = 1; gear <= 6; ++gear) {
+      const QByteArray n = QByteArray::number(gear);
+      QCOMPARE(f.Find<QPushButton>("ButtonGear" + n)->isVisible(), gear <= 3);
+      QCOMPARE(f.Find<QLabel>("LabelPomerRpmSpeed" + n)->isVisible(), gear <= 3);
+      QVERIFY(f.Find<QSpinBox>("UpDownPomerRpmSpeed_" + QByteArray::number(gear - 1))->isVisible());
+      QCOMPARE(f.Find<QSpinBox>("UpDownGearKorJet_" + QByteArray::number(gear - 1))->isVisible(),
+               gear <= 3);
+    }
+    f.Find<QSpinBox>("UpDownPocetGear")->setValue(5);
+    QVERIFY(f.Find<QPushButton>("ButtonGear5")->isVisible());
+    QVERIFY(!f.Find<QPushButton>("ButtonGear6")->isVisible());
+  }
+
+  void idleServoRangesAndTablesFollowTheIdleMode() {
+    AppFixture f(Dir());
+    ShowWindow(f);
+    morvek::model::Editor& editor = f.app->editor();
+    morvek::model::SetStored(editor.image(), FieldId::kIdleMode, 1);
+    morvek::model::SetStored(editor.image(), FieldId::kIdleAdvOn, 0);
+    ShowPage(f, 7);
+    QSpinBox* servo = f.Find<QSpinBox>("UpDownIdleServo_4");
+    QCOMPARE(servo->maximum(), 12000);
+    QCOMPARE(servo->singleStep(), 10);
+    QVERIFY(f.Find<QWidget>("GroupBoxIdleServoPoz")->isVisible());
+    QVERIFY(!f.Find<QWidget>("GroupBoxIdleAdvPoz")->isVisible());
+    QVERIFY(f.Find<QSpinBox>("UpDownIdleStart")->isVisible());
+
+    QTest::mouseClick(f.Find<QCheckBox>("CheckBoxIdleAdvOn"), Qt::LeftButton);
+    QCOMPARE(Stored(f, FieldId::kIdleAdvOn), 1);
+    QVERIFY(f.Find<QWidget>("GroupBoxIdleAdvPoz")->isVisible());
+    QVERIFY(f.Find<QSpinBox>("UpDownIdleMaxAdv")->isVisible());
+  }
+
+  void outputTestsFollowTheControllersInhibitWhileTheTuningPageIsShown() {
+    morvek::sim::ControllerConfig config;
+    config.scenario.kind = morvek::sim::ScenarioKind::kRide;
+    AppFixture f(Dir(), {}, config);
+    ShowWindow(f);
+    ShowPage(f, 11);
+    QPushButton* jet = f.Find<QPushButton>("ButtonTestJet1A");
+    QVERIFY(!f.Find<QPushButton>("ButtonTestJet3A")->isVisible());
+    QVERIFY(!f.Find<QPushButton>("ButtonTestServoExMinus")->isVisible());
+    QVERIFY(jet->isEnabled());
+    // The motorcycle rides off: its monitor frames forbid the tests.
+    for (int tick = 0; tick < 3000 && !f.app->session().live_values().output_test_inhibit; ++tick)
+      f.Tick();
+    QVERIFY(f.app->session().live_values().output_test_inhibit);
+    QVERIFY(!jet->isEnabled());
+    QVERIFY(!f.Find<QWidget>("GroupBoxTestJet")->isEnabled());
+    QVERIFY(!f.Find<QPushButton>("ButtonTestFuelPump")->isEnabled());
+
+    // F6: "Tuning on" turns red, and back.
+    QCheckBox* tuning = f.Find<QCheckBox>("CheckBoxLadeniPovoleno");
+    f.Find<QAction>("MenuLadeniOn")->trigger();
+    QVERIFY(tuning->isChecked());
+    QCOMPARE(tuning->palette().color(QPalette::Window), QColor(255, 0, 0));
+    f.Find<QAction>("MenuLadeniOn")->trigger();
+    QVERIFY(!tuning->autoFillBackground());
+  }
+};
+
+QTEST_MAIN(LayoutTest)
+#include "layout_test.moc"
