@@ -30,12 +30,17 @@ QString Indexed(const char* base, int row, int column) {
 }  // namespace
 
 MapGrid::MapGrid(QWidget* parent) : QGroupBox(parent) {
+  // The grid is drawn in the window's design font of 8 points at most, so that fifteen
+  // columns of five-digit numbers fit the designed window width without cutting a digit.
+  QFont design = font();
+  if (design.pointSizeF() > kDesignPointSize) design.setPointSizeF(kDesignPointSize);
+  setFont(design);
   setObjectName(QStringLiteral("GroupBox_Uni"));
   auto* grid = new QGridLayout;
-  grid->setHorizontalSpacing(4);
+  grid->setHorizontalSpacing(2);
   grid->setVerticalSpacing(3);
   auto* outer = new QVBoxLayout(this);
-  outer->setContentsMargins(6, 6, 6, 6);
+  outer->setContentsMargins(4, 4, 4, 4);
   outer->addLayout(grid);
   BuildAxes();
   BuildCells();

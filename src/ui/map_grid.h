@@ -25,6 +25,8 @@ class MapGrid : public QGroupBox {
  public:
   explicit MapGrid(QWidget* parent = nullptr);
 
+  static constexpr double kDesignPointSize = 8.0;
+
   QSpinBox* rpm(int column) const { return rpm_[column]; }
   QSpinBox* cell(int row, int column) const { return cells_[model::MapElement(row, column)]; }
   QLabel* ms_label(int row, int column) const { return ms_[model::MapElement(row, column)]; }

@@ -9,6 +9,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
@@ -193,10 +195,13 @@ class EditingTest : public QObject {
     ShowWindow(f);
     QVERIFY(f.window().minimumSizeHint().width() <= 1039);
     f.window().pages().setCurrentIndex(1);
+    auto* scroll = f.Find<QScrollArea>("ClientScroll");
     for (const QSize size : {QSize(1039, 821), QSize(800, 600)}) {
       f.window().resize(size);
       QApplication::processEvents();
       QCOMPARE(f.window().width(), size.width());
+      // At the designed size the whole grid shows; smaller, the client area scrolls.
+      QCOMPARE(scroll->horizontalScrollBar()->isVisible(), size.width() < 1039);
       for (int i = 0; i < 15; ++i) {
         auto* rpm = f.Find<QSpinBox>(qPrintable(QStringLiteral("UpDownRpm_Uni_%1").arg(i)));
         QVERIFY2(rpm->width() >= rpm->minimumSizeHint().width(), qPrintable(QString::number(i)));
