@@ -36,6 +36,7 @@ Application::Application(ApplicationOptions options)
   page_ = std::make_unique<PageController>(*this);
   edit_ = std::make_unique<EditCommands>(*this, *page_);
   tuning_ = std::make_unique<TuningCommands>(*this, *page_);
+  highlight_ = std::make_unique<ui::HighlightPainter>(*window_);
   ConnectWindow();
   // The tick runs from the moment the window exists.
   timer_.setInterval(kTickMs);
@@ -88,6 +89,9 @@ void Application::set_debug_display(bool on) {
 
 void Application::Tick() {
   session_->Tick();
+  // The live operating point on the page on screen, from the values this tick decoded.
+  highlight_->Update(editor_.image(), editor_.active_page(), session_->live_values(),
+                     window_->grid().ms_box()->isChecked());
   Render();
 }
 

@@ -17,6 +17,7 @@
 #include "link/session.h"
 #include "link/transport.h"
 #include "model/editor.h"
+#include "ui/highlight_painter.h"
 #include "ui/main_window.h"
 #include "ui/prompts.h"
 
@@ -59,6 +60,7 @@ class Application : public QObject {
   void Tick();
 
   ui::MainWindow& window() { return *window_; }
+  ui::HighlightPainter& highlight() { return *highlight_; }
   link::Session& session() { return *session_; }
   model::Editor& editor() { return editor_; }
   i18n::TextTable& texts() { return texts_; }
@@ -126,6 +128,7 @@ class Application : public QObject {
   std::unique_ptr<PageController> page_;
   std::unique_ptr<EditCommands> edit_;
   std::unique_ptr<TuningCommands> tuning_;
+  std::unique_ptr<ui::HighlightPainter> highlight_;
   QTimer timer_;
   int rendered_monitor_revision_ = -1;
   std::deque<std::string> pending_messages_;

@@ -30,6 +30,7 @@ class MapGrid : public QGroupBox {
   QSpinBox* rpm(int column) const { return rpm_[column]; }
   QSpinBox* cell(int row, int column) const { return cells_[model::MapElement(row, column)]; }
   QLabel* ms_label(int row, int column) const { return ms_[model::MapElement(row, column)]; }
+  QLabel* tps_row(int row) const { return tps_rows_[row]; }
   SpinButton* column_button(int column) const { return columns_[column]; }
   SpinButton* tools_button() const { return tools_; }
   QCheckBox* all_box() const { return all_; }

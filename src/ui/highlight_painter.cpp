@@ -1,0 +1,87 @@
+#include "ui/highlight_painter.h"
+
+#include <QPalette>
+#include <QString>
+#include <QWidget>
+#include <algorithm>
+
+#include "ui/colours.h"
+#include "ui/main_window.h"
+#include "ui/map_grid.h"
+#include "ui/page_table.h"
+
+namespace morvek::ui {
+namespace {
+
+void PaintEdit(QWidget& edit, bool live) {
+  QPalette palette = edit.palette();
+  palette.setColor(QPalette::Base, ToQColor(live ? link::Colour::kLime : link::Colour::kWindow));
+  edit.setPalette(palette);
+}
+
+void PaintBold(QWidget& button, bool live) {
+  QFont font = button.font();
+  font.setBold(live);
+  button.setFont(font);
+}
+
+void PaintOne(QWidget& widget, pages::MarkStyle style, bool live) {
+  switch (style) {
+    case pages::MarkStyle::kEdit:
+      PaintEdit(widget, live);
+      break;
+    case pages::MarkStyle::kLabel:
+      SetBackground(widget, live ? link::Colour::kLime : link::Colour::kButtonFace);
+      break;
+    case pages::MarkStyle::kBoldButton:
+      PaintBold(widget, live);
+      break;
+  }
+}
+
+}  // namespace
+
+std::vector<HighlightPainter::Target> HighlightPainter::FindTargets(const QWidget& root, int page) {
+  const auto controls = pages::HighlightControls(page);
+  std::vector<Target> targets(controls.size());
+  for (std::size_t i = 0; i < controls.size(); ++i)
+    targets[i].widget = root.findChild<QWidget*>(QString::fromStdString(controls[i].name));
+  return targets;
+}
+
+HighlightPainter::HighlightPainter(MainWindow& window) {
+  // Controls are looked up under their own page only: a control of the same name elsewhere
+  // (the learned ratios of the monitor page) belongs to that page's display.
+  grid_ = FindTargets(window.grid(), pages::kAdvancePage);
+  for (int page = 0; page < pages::kPageCount; ++page)
+    if (!pages::IsMapPage(page)) others_[page] = FindTargets(*window.pages().sheet(page), page);
+}
+
+std::vector<HighlightPainter::Target>& HighlightPainter::TargetsOf(int page) {
+  return pages::IsMapPage(page) ? grid_ : others_[page];
+}
+
+void HighlightPainter::Update(const model::ParameterImage& image, int page,
+                              const link::LiveValues& live, bool milliseconds) {
+  const pages::LiveInputs inputs{live.rpm,         live.throttle_percent,  live.coolant_plus100,
+                                 live.air_plus100, live.after_start_timer, live.gear};
+  Paint(pages::ComputeHighlight(image, page, inputs, milliseconds));
+}
+
+void HighlightPainter::Paint(const pages::PageHighlight& highlight) {
+  last_repaints_ = 0;
+  if (highlight.page < 0 || highlight.page >= pages::kPageCount) return;
+  const auto controls = pages::HighlightControls(highlight.page);
+  std::vector<Target>& targets = TargetsOf(highlight.page);
+  const std::size_t count = std::min(highlight.marks.size(), targets.size());
+  for (std::size_t i = 0; i < count; ++i) {
+    const pages::Mark mark = highlight.marks[i];
+    Target& target = targets[i];
+    if (mark == pages::Mark::kKeep || mark == target.shown || target.widget == nullptr) continue;
+    PaintOne(*target.widget, controls[i].style, mark == pages::Mark::kLive);
+    target.shown = mark;
+    ++last_repaints_;
+  }
+}
+
+}  // namespace morvek::ui
