@@ -9,6 +9,7 @@
 #include "app/page_controller.h"
 #include "app/shutdown.h"
 #include "app/startup.h"
+#include "app/tool_commands.h"
 #include "app/tuning_commands.h"
 #include "link/monitor_view.h"
 #include "model/field_table.h"
@@ -36,6 +37,7 @@ Application::Application(ApplicationOptions options)
   page_ = std::make_unique<PageController>(*this);
   edit_ = std::make_unique<EditCommands>(*this, *page_);
   tuning_ = std::make_unique<TuningCommands>(*this, *page_);
+  tools_ = std::make_unique<ToolCommands>(*this, *page_);
   highlight_ = std::make_unique<ui::HighlightPainter>(*window_);
   ConnectWindow();
   // The tick runs from the moment the window exists.

@@ -25,6 +25,7 @@ namespace morvek::app {
 
 class EditCommands;
 class PageController;
+class ToolCommands;
 class TuningCommands;
 
 struct ApplicationOptions {
@@ -128,6 +129,7 @@ class Application : public QObject {
   std::unique_ptr<PageController> page_;
   std::unique_ptr<EditCommands> edit_;
   std::unique_ptr<TuningCommands> tuning_;
+  std::unique_ptr<ToolCommands> tools_;
   std::unique_ptr<ui::HighlightPainter> highlight_;
   QTimer timer_;
   int rendered_monitor_revision_ = -1;

@@ -209,6 +209,35 @@ class EditingTest : public QObject {
     }
   }
 
+  // F5 with "All" clear steps the live cell only (here the engine holds 3000 rpm at 20 %
+  // throttle: column 2, row 4 of the default axis); with "All" the whole map; F4 with the
+  // engine stopped and "All" clear records nothing.
+  void toolsStepTheLiveCellOrTheWholeMap() {
+    morvek::sim::ControllerConfig config;
+    config.scenario.kind = morvek::sim::ScenarioKind::kSteady;
+    config.scenario.steady_rpm = 3000;
+    config.scenario.steady_tps_percent = 20;
+    AppFixture f(Dir(), {}, config);
+    ShowWindow(f);
+    f.Tick(120);
+    QCOMPARE(f.app->session().live_values().rpm / 100, 30);
+    f.window().pages().setCurrentIndex(1);
+    const morvek::model::ParameterImage before = f.app->editor().image();
+    QTest::keyClick(&f.window(), Qt::Key_F5);
+    const int live = 4 * 15 + 2;
+    for (int k = 0; k < 150; ++k)
+      QCOMPARE(morvek::model::Stored(f.app->editor().image(), FieldId::kAdvance, k),
+               morvek::model::Stored(before, FieldId::kAdvance, k) + (k == live ? 1 : 0));
+    QCOMPARE(f.Find<QSpinBox>("UpDown_Uni_4_2")->value(),
+             morvek::model::Stored(before, FieldId::kAdvance, live) + 1);
+    f.Find<QCheckBox>("CheckBoxAll_Uni")->click();
+    QTest::keyClick(&f.window(), Qt::Key_F4);
+    QTest::keyClick(&f.window(), Qt::Key_F4);
+    for (int k = 0; k < 150; ++k)
+      QCOMPARE(morvek::model::Stored(f.app->editor().image(), FieldId::kAdvance, k),
+               morvek::model::Stored(before, FieldId::kAdvance, k) - (k == live ? 1 : 2));
+  }
+
   void programmingAfterChangeProgramsOnlyTheChangedPage() {
     AppFixture f(Dir());
     ShowWindow(f);

@@ -375,9 +375,9 @@ class MainWindowTest : public QObject {
     QTest::newRow("Shift+F3") << "MenuOpenActPage"
                               << "Shift+F3" << false;
     QTest::newRow("F4") << "MenuToolsMinus"
-                        << "F4" << false;
+                        << "F4" << true;
     QTest::newRow("F5") << "MenuToolsPlus"
-                        << "F5" << false;
+                        << "F5" << true;
     QTest::newRow("F6") << "MenuLadeniOn"
                         << "F6" << true;
     QTest::newRow("F7") << "MenuRead"
