@@ -7,6 +7,7 @@
 
 #include "clilink/link_options.h"
 #include "clilink/monitor_line.h"
+#include "clilink/saving_watch.h"
 #include "files/parameter_file_reader.h"
 #include "files/parameter_file_writer.h"
 #include "i18n/text_table.h"
@@ -105,13 +106,14 @@ class Runner {
     timer.setTimerType(Qt::PreciseTimer);
     int result = -1;
     int ticks = 0;
-    const int tick_limit = options_.timeout_s * 1000 / kTickMs;
     QObject::connect(&timer, &QTimer::timeout, [&] {
       session_.Tick();
       ++ticks;
       result = Judge();
-      if (result < 0 && ticks >= tick_limit) {
-        err_ << "morvek-cli: no result within " << options_.timeout_s << " s\n";
+      if (result < 0 &&
+          TimeIsUp(options_, static_cast<long long>(ticks) * kTickMs, owner_.frames)) {
+        err_ << "morvek-cli: " << PortShown() << ": no result within " << options_.timeout_s
+             << " s\n";
         result = kExitTimeout;
       }
       if (result >= 0) QCoreApplication::exit(0);
@@ -149,20 +151,60 @@ class Runner {
       }
       return -1;
     }
-    if (session_.transaction_mode() != link::TransactionMode::kNone) return -1;
+    if (session_.transaction_mode() != link::TransactionMode::kNone) {
+      frames_judged_ = owner_.frames;
+      return -1;
+    }
     const std::string& text = session_.status_line().text;
     for (TextId failure : {TextId::MsgReadError, TextId::MsgVerifyError, TextId::MsgProgramError})
-      if (text == English(failure)) return kExitTransactionFailed;
+      if (text == English(failure)) {
+        err_ << "morvek-cli: " << PortShown() << ": " << text << "\n  " << LinkReason() << "\n";
+        return kExitTransactionFailed;
+      }
     if (options_.command != "program")
       return text == English(TextId::MsgVerify) + " OK" ? kExitOk : -1;
-    // "Program device: OK" stands once when the verify pass ends and again when the
-    // controller has finished saving; only the second one ends the command. A controller that
-    // reports no saving at all is given a few seconds to start.
-    constexpr int kSavingStartTicks = 60;
-    if (session_.live_values().saving_counter != 0) saw_saving_ = true;
-    if (text != English(TextId::MsgProgramDevice) + " OK") return -1;
-    if (session_.live_values().saving_counter != 0) return -1;
-    return saw_saving_ || ++ticks_without_saving_ >= kSavingStartTicks ? kExitOk : -1;
+    return JudgeSaving();
+  }
+
+  // After the verify pass of a program: the window shows "Program device: OK" at once, but
+  // the command succeeds only once the controller was seen saving and done (or, when it
+  // reports no saving, seen alive).
+  int JudgeSaving() {
+    const bool frame = owner_.frames > frames_judged_;
+    frames_judged_ = owner_.frames;
+    switch (saving_.Tick(frame, session_.live_values().saving_counter, session_.connected())) {
+      case SavingWatch::Verdict::kWaiting:
+        return -1;
+      case SavingWatch::Verdict::kSaved:
+        err_ << English(TextId::MsgProgramDevice) << " OK\n";
+        return kExitOk;
+      case SavingWatch::Verdict::kLostBeforeSaving:
+        err_ << "morvek-cli: " << PortShown() << ": " << English(TextId::MsgProgramError)
+             << "\n  the link was lost after the verify, before the controller was seen saving "
+                "the parameters\n";
+        return kExitTransactionFailed;
+      case SavingWatch::Verdict::kLostWhileSaving:
+        err_ << "morvek-cli: " << PortShown() << ": " << English(TextId::MsgProgramError)
+             << "\n  the link was lost while the controller was saving the parameters; they may "
+                "not be stored\n";
+        return kExitTransactionFailed;
+    }
+    return -1;
+  }
+
+  // The port as the user knows it: the device it stands for, or what --port said.
+  std::string PortShown() const {
+    const int index = session_.com_port_index() == kAutoScanPort ? session_.com_auto_index()
+                                                                 : session_.com_port_index();
+    const std::string device = transport_.DeviceName(index);
+    return device.empty() ? options_.port : device;
+  }
+
+  // Why the controller's replies stopped, as far as the system knows.
+  std::string LinkReason() const {
+    if (!transport_.IsOpen() && !transport_.last_error().isEmpty())
+      return transport_.last_error().toStdString();
+    return "no valid reply from the controller";
   }
 
   void ReportProgress() {
@@ -187,7 +229,10 @@ class Runner {
                                                                    "/" + std::to_string(s.gauge_max)
                                                              : std::string())
                                  : std::string();
-    if (line != last_progress_ && !line.empty()) err_ << line << "\n";
+    // A program's "OK" is printed by JudgeSaving once it is earned.
+    const bool early_ok =
+        options_.command == "program" && s.text == English(TextId::MsgProgramDevice) + " OK";
+    if (line != last_progress_ && !line.empty() && !early_ok) err_ << line << "\n";
     last_progress_ = line;
   }
 
@@ -215,8 +260,8 @@ class Runner {
   std::string last_progress_;
   enum class LinkShown { kUnknown, kConnected, kLost } link_ = LinkShown::kUnknown;
   int frames_seen_ = 0;
-  bool saw_saving_ = false;
-  int ticks_without_saving_ = 0;
+  int frames_judged_ = 0;
+  SavingWatch saving_;
 };
 
 }  // namespace

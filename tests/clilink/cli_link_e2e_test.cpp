@@ -103,6 +103,53 @@ TEST_F(CliLinkTest, ProgramThenVerify) {
   EXPECT_EQ(ImageOf(File("back.ign")), ImageOf(File("bike5.ign")));
 }
 
+// "Program device: OK" is earned only by a controller seen saving (or, when it reports no
+// saving, seen alive) after the verify pass; a lost link before that is a failed program.
+TEST_F(CliLinkTest, ProgramSucceedsOnlyWhenTheControllerWasSeenAfterTheVerify) {
+  ASSERT_EQ(Cli({"new", "--bike", "3", "-o", File("bike3.ign")}).code, 0);
+  struct Case {
+    const char* name;
+    std::vector<std::string> sim;
+    int code;
+  };
+  // Ten program replies and nine verify replies.
+  const Case cases[] = {
+      {"switched off right after its last verify reply", {"--leave-after", "19"}, 1},
+      {"switched off after its last program reply", {"--leave-after", "10"}, 1},
+      {"reports no saving at all", {"--save-ms", "0"}, 0},
+  };
+  for (const Case& c : cases) {
+    std::vector<std::string> sim{"--no-wire-delay"};
+    sim.insert(sim.end(), c.sim.begin(), c.sim.end());
+    StartSim(sim);
+    const auto start = std::chrono::steady_clock::now();
+    const CliResult r = Cli({"program", File("bike3.ign"), "--port", link_, "--timeout", "30"});
+    const auto took = std::chrono::steady_clock::now() - start;
+    EXPECT_EQ(r.code, c.code) << c.name << "\n" << r.err;
+    EXPECT_LT(took, 15s) << c.name;
+    EXPECT_EQ(r.err.find("Program device: OK") != std::string::npos, c.code == 0) << c.name << "\n"
+                                                                                  << r.err;
+    if (c.code != 0) {
+      EXPECT_NE(r.err.find(link_), std::string::npos) << "names the port\n" << r.err;
+    }
+    KillSim();
+  }
+}
+
+TEST_F(CliLinkTest, LinkLostWhileSavingFailsWithinSeconds) {
+  ASSERT_EQ(Cli({"new", "--bike", "2", "-o", File("bike2.ign")}).code, 0);
+  StartSim({"--no-wire-delay", "--save-ms", "20000"});
+  ChildProcess program({MORVEK_CLI, "program", File("bike2.ign"), "--port", link_}, File("prog"));
+  for (int i = 0; i < 1500 && program.Err().find("Saving:") == std::string::npos; ++i)
+    std::this_thread::sleep_for(10ms);
+  ASSERT_NE(program.Err().find("Saving:"), std::string::npos) << program.Err();
+  KillSim();
+  const auto killed = std::chrono::steady_clock::now();
+  EXPECT_EQ(program.Wait(30s), 1) << program.Err();
+  EXPECT_LT(std::chrono::steady_clock::now() - killed, 6s) << program.Err();
+  EXPECT_EQ(program.Err().find("Program device: OK"), std::string::npos) << program.Err();
+}
+
 TEST_F(CliLinkTest, VersionMismatchStopsTheRead) {
   StartSim({"--no-wire-delay", "--protocol", "83"});
   const CliResult r = Cli({"read", "--port", link_, "-o", File("never.ign")});
