@@ -94,6 +94,12 @@ class Runner {
       editor_.ApplyLimits();
     }
     session_.set_com_port_index(port);
+    if (port == kAutoScanPort) {
+      // Scanning ports of which none can be opened would only wait for the time limit.
+      const int first = FirstPortThatOpens();
+      if (first < 0) return kExitPortError;
+      session_.set_com_auto_index(first);
+    }
     session_.Start();
     if (int code = DrainMessages(); code != kExitOk) return code;
     if (port != kAutoScanPort && !transport_.IsOpen()) return kExitPortError;
@@ -122,7 +128,7 @@ class Runner {
     QCoreApplication::exec();
     timer.stop();
     session_.Stop();
-    err_ << "ticks: " << ticks << "\n";
+    if (options_.verbose) err_ << "ticks: " << ticks << "\n";
     if (result == kExitOk && options_.command == "read") return WriteFile(build_date, build_time);
     return result;
   }
@@ -134,9 +140,36 @@ class Runner {
     for (const std::string& text : session_.TakeMessageBoxes()) {
       err_ << "morvek-cli: " << text << "\n";
       if (text.rfind(English(TextId::MsgUnmatchedVersion), 0) == 0) code = kExitVersionMismatch;
-      if (text == English(TextId::MsgComOpeningError)) code = kExitPortError;
+      if (text == English(TextId::MsgComOpeningError)) {
+        err_ << "  " << PortShown() << ": " << OpenFailure() << "\n";
+        code = kExitPortError;
+      }
     }
     return code;
+  }
+
+  // The first port of COM1..COM21 that opens, or -1 after "Com opening error!" with the reason
+  // of every port tried.
+  int FirstPortThatOpens() {
+    std::vector<std::string> failures;
+    for (int p = 0; p < serial::PortDirectory::kPortCount; ++p) {
+      const std::string path = directory_.DevicePath(p);
+      if (path.empty()) continue;
+      if (transport_.Open(p)) {
+        transport_.Close();
+        return p;
+      }
+      failures.push_back("COM" + std::to_string(p + 1) + " " + path + ": " + OpenFailure());
+    }
+    err_ << "morvek-cli: " << English(TextId::MsgComOpeningError) << "\n";
+    if (failures.empty()) err_ << "  auto: no serial device in the system and no --com binding\n";
+    for (const std::string& failure : failures) err_ << "  " << failure << "\n";
+    return -1;
+  }
+
+  std::string OpenFailure() const {
+    const std::string reason = transport_.last_error().toStdString();
+    return reason.empty() ? "cannot be opened" : reason;
   }
 
   // After every tick: a result code, or -1 while the command goes on.

@@ -41,6 +41,8 @@ std::string ParseLinkOptions(const std::vector<std::string>& args, LinkOptions& 
       if (!next(value) || !ParseCount(value, 1, options.timeout_s))
         return "--timeout needs a number of seconds";
       options.timeout_given = true;
+    } else if (arg == "-v") {
+      options.verbose = true;
     } else if (arg == "--com") {
       if (!next(value)) return "--com needs N=PATH";
       options.bindings.push_back(value);

@@ -13,6 +13,7 @@ struct LinkOptions {
   int count = -1;                     // frames to print (monitor); -1 for no end
   int timeout_s = 60;                 // the whole command
   bool timeout_given = false;         // --timeout was on the command line
+  bool verbose = false;               // -v: debug lines on stderr
   std::vector<std::string> bindings;  // --com N=PATH
 };
 

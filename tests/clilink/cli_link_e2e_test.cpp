@@ -80,6 +80,7 @@ TEST_F(CliLinkTest, ReadWritesTheControllersPages) {
   const CliResult r = Cli({"read", "--port", link_, "-o", File("read.ign")});
   ASSERT_EQ(r.code, 0) << r.err;
   EXPECT_NE(r.err.find("Verify: OK"), std::string::npos) << r.err;
+  EXPECT_EQ(r.err.find("ticks:"), std::string::npos) << "debug lines only with -v\n" << r.err;
   EXPECT_EQ(ImageOf(File("read.ign")), ImageOf(File("start.ign")));
 }
 
@@ -152,8 +153,9 @@ TEST_F(CliLinkTest, LinkLostWhileSavingFailsWithinSeconds) {
 
 TEST_F(CliLinkTest, VersionMismatchStopsTheRead) {
   StartSim({"--no-wire-delay", "--protocol", "83"});
-  const CliResult r = Cli({"read", "--port", link_, "-o", File("never.ign")});
+  const CliResult r = Cli({"read", "--port", link_, "-o", File("never.ign"), "-v"});
   EXPECT_EQ(r.code, 4) << r.err;
+  EXPECT_NE(r.err.find("ticks:"), std::string::npos) << r.err;
   EXPECT_NE(r.err.find("PC-84, IGN-83"), std::string::npos) << r.err;
   EXPECT_FALSE(fs::exists(File("never.ign")));
 }
@@ -178,10 +180,37 @@ TEST_F(CliLinkTest, SimulatorEndsCleanlyOnTerminationSignals) {
   }
 }
 
-TEST_F(CliLinkTest, MissingFixedPortIsReported) {
-  const CliResult r = Cli({"monitor", "--port", File("absent"), "--count", "1"});
-  EXPECT_EQ(r.code, 3) << r.err;
-  EXPECT_NE(r.err.find("Com opening error!"), std::string::npos) << r.err;
+TEST_F(CliLinkTest, PortThatCannotBeOpenedIsNamedWithTheReason) {
+  ASSERT_EQ(Cli({"new", "--bike", "0", "-o", File("x.ign")}).code, 0);
+  std::vector<std::string> auto_scan{"monitor", "--port", "auto"};
+  for (int n = 1; n <= 21; ++n) {
+    auto_scan.push_back("--com");
+    auto_scan.push_back(std::to_string(n) + "=" + File("absent" + std::to_string(n)));
+  }
+  struct Case {
+    std::vector<std::string> args;
+    std::string names;
+  };
+  const Case cases[] = {
+      {{"monitor", "--port", File("absent"), "--count", "1"}, File("absent")},
+      {{"verify", File("x.ign"), "--port", "COM7", "--com", "7=" + File("gone")}, File("gone")},
+      {auto_scan, "COM21 " + File("absent21")},
+  };
+  for (const Case& c : cases) {
+    const auto start = std::chrono::steady_clock::now();
+    const CliResult r = Cli(c.args);
+    EXPECT_LT(std::chrono::steady_clock::now() - start, 10s) << c.names;
+    EXPECT_EQ(r.code, 3) << r.err;
+    EXPECT_NE(r.err.find("Com opening error!\n"), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find(c.names + ": No such file or directory"), std::string::npos) << r.err;
+  }
+}
+
+TEST_F(CliLinkTest, HelpOfTheControllerCommands) {
+  const CliResult r = Cli({"verify", "--help"});
+  EXPECT_EQ(r.code, 0) << r.err;
+  EXPECT_NE(r.out.find("does not ask the controller\n"), std::string::npos) << r.out;
+  EXPECT_NE(r.out.find("for its protocol version"), std::string::npos) << r.out;
 }
 
 TEST_F(CliLinkTest, UnpluggedControllerFailsTheReadAndComesBackForTheMonitor) {
