@@ -89,7 +89,12 @@ class Runner {
     editor_.ApplyDefaults(model::DefaultsScope::kWholeImage);
     if (!options_.file.empty()) {
       const files::ReadResult read = files::OpenParameterFile(options_.file, editor_, false);
-      for (TextId id : read.messages) err_ << options_.file << ": " << English(id) << "\n";
+      for (TextId id : read.messages)
+        err_ << "morvek-cli: " << options_.file << ": " << English(id) << "\n";
+      if (!read.opened) err_ << "  " << read.open_failure << "\n";
+      if (read.opened && read.version == 0 && read.messages.empty())
+        err_ << "morvek-cli: " << options_.file
+             << ": not a parameter file (no KALVORIN_KEY line)\n";
       if (!read.opened || read.version == 0) return kExitFileError;
       editor_.ApplyLimits();
     }
@@ -272,9 +277,12 @@ class Runner {
   int WriteFile(const std::string& build_date, const std::string& build_time) {
     const link::IdentificationTexts& id = session_.identification();
     const files::VersionTexts versions{id.identification, id.date, id.time, build_date, build_time};
-    if (files::SaveParameterFile(options_.output, editor_.image(), versions) !=
-        files::FileError::kOk) {
-      err_ << "morvek-cli: cannot write " << options_.output << "\n";
+    std::string reason;
+    const files::FileError error =
+        files::SaveParameterFile(options_.output, editor_.image(), versions, &reason);
+    if (error != files::FileError::kOk) {
+      err_ << "morvek-cli: " << options_.output << ": " << files::Describe(error)
+           << "; nothing was written\n  " << reason << "\n";
       return kExitFileError;
     }
     out_ << options_.output << "\n";
