@@ -25,6 +25,9 @@ using i18n::TextId;
 
 constexpr int kTickMs = 55;
 constexpr int kAutoScanPort = 20;
+constexpr const char* kNoValidReply = "no valid reply from the controller";
+// The session counts the link as lost after this long without a valid frame.
+constexpr double kSilentSeconds = link::kWatchdogLimit * kTickMs / 1000.0;
 
 std::string English(TextId id) { return std::string(i18n::Text(id, Language::kEnglish)); }
 
@@ -144,7 +147,10 @@ class Runner {
     int code = kExitOk;
     for (const std::string& text : session_.TakeMessageBoxes()) {
       err_ << "morvek-cli: " << text << "\n";
-      if (text.rfind(English(TextId::MsgUnmatchedVersion), 0) == 0) code = kExitVersionMismatch;
+      if (text.rfind(English(TextId::MsgUnmatchedVersion), 0) == 0) {
+        err_ << "  the controller on " << PortShown() << " speaks another protocol version\n";
+        code = kExitVersionMismatch;
+      }
       if (text == English(TextId::MsgComOpeningError)) {
         err_ << "  " << PortShown() << ": " << OpenFailure() << "\n";
         code = kExitPortError;
@@ -219,12 +225,14 @@ class Runner {
       case SavingWatch::Verdict::kLostBeforeSaving:
         err_ << "morvek-cli: " << PortShown() << ": " << English(TextId::MsgProgramError)
              << "\n  the link was lost after the verify, before the controller was seen saving "
-                "the parameters\n";
+                "the parameters\n"
+             << LostLinkDetail();
         return kExitTransactionFailed;
       case SavingWatch::Verdict::kLostWhileSaving:
         err_ << "morvek-cli: " << PortShown() << ": " << English(TextId::MsgProgramError)
              << "\n  the link was lost while the controller was saving the parameters; they may "
-                "not be stored\n";
+                "not be stored\n"
+             << LostLinkDetail();
         return kExitTransactionFailed;
     }
     return -1;
@@ -238,11 +246,20 @@ class Runner {
     return device.empty() ? options_.port : device;
   }
 
+  // The system's word on a lost link, as a line of its own when it has one.
+  std::string LostLinkDetail() const {
+    const std::string reason = LinkReason();
+    if (reason != kNoValidReply) return "  " + reason + "\n";
+    char line[80];
+    std::snprintf(line, sizeof line, "  %s for %.1f s\n", kNoValidReply, kSilentSeconds);
+    return line;
+  }
+
   // Why the controller's replies stopped, as far as the system knows.
   std::string LinkReason() const {
     if (!transport_.IsOpen() && !transport_.last_error().isEmpty())
       return transport_.last_error().toStdString();
-    return "no valid reply from the controller";
+    return kNoValidReply;
   }
 
   void ReportProgress() {
