@@ -162,7 +162,9 @@ FileError WriteFileAtomically(const fs::path& path, std::string_view text, std::
       // Only the superuser may give a file away; an ordinary user's file is theirs anyway.
     }
   }
-  if (!WriteDescriptor(fd, text) || fsync(fd) != 0) return abandon(FileError::kWriteFailed, errno);
+  errno = 0;  // a write that takes no byte sets none
+  if (!WriteDescriptor(fd, text) || fsync(fd) != 0)
+    return abandon(FileError::kWriteFailed, errno != 0 ? errno : ENOSPC);
   if (close(fd) != 0) {
     const int error = errno;
     unlink(temporary.c_str());
@@ -188,8 +190,8 @@ std::optional<std::string> ReadWholeFile(const fs::path& path, FileError* error,
   const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
   if (fd < 0) return fail(FileError::kCannotOpen, SystemReason(errno));
   struct stat st {};
-  if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-    const bool known = fstat(fd, &st) == 0;
+  const bool known = fstat(fd, &st) == 0;
+  if (!known || !S_ISREG(st.st_mode)) {
     close(fd);
     return fail(FileError::kNotARegularFile,
                 "not a regular file" + (known ? ": " + KindOf(st.st_mode) : std::string()));
