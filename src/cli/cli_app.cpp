@@ -23,20 +23,6 @@ files::VersionTexts Versions(const BuildStamp& stamp) {
 
 std::string_view English(i18n::TextId id) { return i18n::Text(id, i18n::Language::kEnglish); }
 
-std::string_view Reason(files::FileError error) {
-  switch (error) {
-    case files::FileError::kCannotOpen:
-      return "cannot create the file";
-    case files::FileError::kWriteFailed:
-      return "writing failed (disk full?)";
-    case files::FileError::kRenameFailed:
-      return "cannot replace the file";
-    case files::FileError::kOk:
-      break;
-  }
-  return "ok";
-}
-
 // The program's state before a file is opened: the defaults of preset 0.
 void StartUpDefaults(model::Editor& editor) {
   model::SetStored(editor.image(), FieldId::kBike, 0);
@@ -45,9 +31,12 @@ void StartUpDefaults(model::Editor& editor) {
 
 int Save(const std::string& path, const model::Editor& editor, const BuildStamp& stamp,
          std::ostream& err) {
-  const files::FileError error = files::SaveParameterFile(path, editor.image(), Versions(stamp));
+  std::string reason;
+  const files::FileError error =
+      files::SaveParameterFile(path, editor.image(), Versions(stamp), &reason);
   if (error == files::FileError::kOk) return kExitOk;
-  err << "morvek-cli: " << path << ": " << Reason(error) << "; nothing was written\n";
+  err << "morvek-cli: " << path << ": " << files::Describe(error) << "; nothing was written\n  "
+      << reason << "\n";
   return kExitFileError;
 }
 
@@ -56,7 +45,8 @@ int Load(const std::string& path, model::Editor& editor, std::ostream& err) {
   StartUpDefaults(editor);
   const files::ReadResult r = files::OpenParameterFile(path, editor, false);
   if (!r.opened) {
-    err << "morvek-cli: " << path << ": " << English(i18n::TextId::MsgOpenFileError) << "\n";
+    err << "morvek-cli: " << path << ": " << English(i18n::TextId::MsgOpenFileError) << "\n  "
+        << r.open_failure << "\n";
     return kExitFileError;
   }
   for (i18n::TextId id : r.messages) err << "morvek-cli: " << path << ": " << English(id) << "\n";

@@ -7,6 +7,7 @@
 
 #include "clilink/link_options.h"
 #include "clilink/monitor_line.h"
+#include "clilink/saving_watch.h"
 #include "files/parameter_file_reader.h"
 #include "files/parameter_file_writer.h"
 #include "i18n/text_table.h"
@@ -24,6 +25,9 @@ using i18n::TextId;
 
 constexpr int kTickMs = 55;
 constexpr int kAutoScanPort = 20;
+constexpr const char* kNoValidReply = "no valid reply from the controller";
+// The session counts the link as lost after this long without a valid frame.
+constexpr double kSilentSeconds = link::kWatchdogLimit * kTickMs / 1000.0;
 
 std::string English(TextId id) { return std::string(i18n::Text(id, Language::kEnglish)); }
 
@@ -88,11 +92,22 @@ class Runner {
     editor_.ApplyDefaults(model::DefaultsScope::kWholeImage);
     if (!options_.file.empty()) {
       const files::ReadResult read = files::OpenParameterFile(options_.file, editor_, false);
-      for (TextId id : read.messages) err_ << options_.file << ": " << English(id) << "\n";
+      for (TextId id : read.messages)
+        err_ << "morvek-cli: " << options_.file << ": " << English(id) << "\n";
+      if (!read.opened) err_ << "  " << read.open_failure << "\n";
+      if (read.opened && read.version == 0 && read.messages.empty())
+        err_ << "morvek-cli: " << options_.file
+             << ": not a parameter file (no KALVORIN_KEY line)\n";
       if (!read.opened || read.version == 0) return kExitFileError;
       editor_.ApplyLimits();
     }
     session_.set_com_port_index(port);
+    if (port == kAutoScanPort) {
+      // Scanning ports of which none can be opened would only wait for the time limit.
+      const int first = FirstPortThatOpens();
+      if (first < 0) return kExitPortError;
+      session_.set_com_auto_index(first);
+    }
     session_.Start();
     if (int code = DrainMessages(); code != kExitOk) return code;
     if (port != kAutoScanPort && !transport_.IsOpen()) return kExitPortError;
@@ -105,13 +120,14 @@ class Runner {
     timer.setTimerType(Qt::PreciseTimer);
     int result = -1;
     int ticks = 0;
-    const int tick_limit = options_.timeout_s * 1000 / kTickMs;
     QObject::connect(&timer, &QTimer::timeout, [&] {
       session_.Tick();
       ++ticks;
       result = Judge();
-      if (result < 0 && ticks >= tick_limit) {
-        err_ << "morvek-cli: no result within " << options_.timeout_s << " s\n";
+      if (result < 0 &&
+          TimeIsUp(options_, static_cast<long long>(ticks) * kTickMs, owner_.frames)) {
+        err_ << "morvek-cli: " << PortShown() << ": no result within " << options_.timeout_s
+             << " s\n";
         result = kExitTimeout;
       }
       if (result >= 0) QCoreApplication::exit(0);
@@ -120,7 +136,7 @@ class Runner {
     QCoreApplication::exec();
     timer.stop();
     session_.Stop();
-    err_ << "ticks: " << ticks << "\n";
+    if (options_.verbose) err_ << "ticks: " << ticks << "\n";
     if (result == kExitOk && options_.command == "read") return WriteFile(build_date, build_time);
     return result;
   }
@@ -131,10 +147,40 @@ class Runner {
     int code = kExitOk;
     for (const std::string& text : session_.TakeMessageBoxes()) {
       err_ << "morvek-cli: " << text << "\n";
-      if (text.rfind(English(TextId::MsgUnmatchedVersion), 0) == 0) code = kExitVersionMismatch;
-      if (text == English(TextId::MsgComOpeningError)) code = kExitPortError;
+      if (text.rfind(English(TextId::MsgUnmatchedVersion), 0) == 0) {
+        err_ << "  the controller on " << PortShown() << " speaks another protocol version\n";
+        code = kExitVersionMismatch;
+      }
+      if (text == English(TextId::MsgComOpeningError)) {
+        err_ << "  " << PortShown() << ": " << OpenFailure() << "\n";
+        code = kExitPortError;
+      }
     }
     return code;
+  }
+
+  // The first port of COM1..COM21 that opens, or -1 after "Com opening error!" with the reason
+  // of every port tried.
+  int FirstPortThatOpens() {
+    std::vector<std::string> failures;
+    for (int p = 0; p < serial::PortDirectory::kPortCount; ++p) {
+      const std::string path = directory_.DevicePath(p);
+      if (path.empty()) continue;
+      if (transport_.Open(p)) {
+        transport_.Close();
+        return p;
+      }
+      failures.push_back("COM" + std::to_string(p + 1) + " " + path + ": " + OpenFailure());
+    }
+    err_ << "morvek-cli: " << English(TextId::MsgComOpeningError) << "\n";
+    if (failures.empty()) err_ << "  auto: no serial device in the system and no --com binding\n";
+    for (const std::string& failure : failures) err_ << "  " << failure << "\n";
+    return -1;
+  }
+
+  std::string OpenFailure() const {
+    const std::string reason = transport_.last_error().toStdString();
+    return reason.empty() ? "cannot be opened" : reason;
   }
 
   // After every tick: a result code, or -1 while the command goes on.
@@ -149,20 +195,71 @@ class Runner {
       }
       return -1;
     }
-    if (session_.transaction_mode() != link::TransactionMode::kNone) return -1;
+    if (session_.transaction_mode() != link::TransactionMode::kNone) {
+      frames_judged_ = owner_.frames;
+      return -1;
+    }
     const std::string& text = session_.status_line().text;
     for (TextId failure : {TextId::MsgReadError, TextId::MsgVerifyError, TextId::MsgProgramError})
-      if (text == English(failure)) return kExitTransactionFailed;
+      if (text == English(failure)) {
+        err_ << "morvek-cli: " << PortShown() << ": " << text << "\n  " << LinkReason() << "\n";
+        return kExitTransactionFailed;
+      }
     if (options_.command != "program")
       return text == English(TextId::MsgVerify) + " OK" ? kExitOk : -1;
-    // "Program device: OK" stands once when the verify pass ends and again when the
-    // controller has finished saving; only the second one ends the command. A controller that
-    // reports no saving at all is given a few seconds to start.
-    constexpr int kSavingStartTicks = 60;
-    if (session_.live_values().saving_counter != 0) saw_saving_ = true;
-    if (text != English(TextId::MsgProgramDevice) + " OK") return -1;
-    if (session_.live_values().saving_counter != 0) return -1;
-    return saw_saving_ || ++ticks_without_saving_ >= kSavingStartTicks ? kExitOk : -1;
+    return JudgeSaving();
+  }
+
+  // After the verify pass of a program: the window shows "Program device: OK" at once, but
+  // the command succeeds only once the controller was seen saving and done (or, when it
+  // reports no saving, seen alive).
+  int JudgeSaving() {
+    const bool frame = owner_.frames > frames_judged_;
+    frames_judged_ = owner_.frames;
+    switch (saving_.Tick(frame, session_.live_values().saving_counter, session_.connected())) {
+      case SavingWatch::Verdict::kWaiting:
+        return -1;
+      case SavingWatch::Verdict::kSaved:
+        err_ << English(TextId::MsgProgramDevice) << " OK\n";
+        return kExitOk;
+      case SavingWatch::Verdict::kLostBeforeSaving:
+        err_ << "morvek-cli: " << PortShown() << ": " << English(TextId::MsgProgramError)
+             << "\n  the link was lost after the verify, before the controller was seen saving "
+                "the parameters\n"
+             << LostLinkDetail();
+        return kExitTransactionFailed;
+      case SavingWatch::Verdict::kLostWhileSaving:
+        err_ << "morvek-cli: " << PortShown() << ": " << English(TextId::MsgProgramError)
+             << "\n  the link was lost while the controller was saving the parameters; they may "
+                "not be stored\n"
+             << LostLinkDetail();
+        return kExitTransactionFailed;
+    }
+    return -1;
+  }
+
+  // The port as the user knows it: the device it stands for, or what --port said.
+  std::string PortShown() const {
+    const int index = session_.com_port_index() == kAutoScanPort ? session_.com_auto_index()
+                                                                 : session_.com_port_index();
+    const std::string device = transport_.DeviceName(index);
+    return device.empty() ? options_.port : device;
+  }
+
+  // The system's word on a lost link, as a line of its own when it has one.
+  std::string LostLinkDetail() const {
+    const std::string reason = LinkReason();
+    if (reason != kNoValidReply) return "  " + reason + "\n";
+    char line[80];
+    std::snprintf(line, sizeof line, "  %s for %.1f s\n", kNoValidReply, kSilentSeconds);
+    return line;
+  }
+
+  // Why the controller's replies stopped, as far as the system knows.
+  std::string LinkReason() const {
+    if (!transport_.IsOpen() && !transport_.last_error().isEmpty())
+      return transport_.last_error().toStdString();
+    return kNoValidReply;
   }
 
   void ReportProgress() {
@@ -187,16 +284,22 @@ class Runner {
                                                                    "/" + std::to_string(s.gauge_max)
                                                              : std::string())
                                  : std::string();
-    if (line != last_progress_ && !line.empty()) err_ << line << "\n";
+    // A program's "OK" is printed by JudgeSaving once it is earned.
+    const bool early_ok =
+        options_.command == "program" && s.text == English(TextId::MsgProgramDevice) + " OK";
+    if (line != last_progress_ && !line.empty() && !early_ok) err_ << line << "\n";
     last_progress_ = line;
   }
 
   int WriteFile(const std::string& build_date, const std::string& build_time) {
     const link::IdentificationTexts& id = session_.identification();
     const files::VersionTexts versions{id.identification, id.date, id.time, build_date, build_time};
-    if (files::SaveParameterFile(options_.output, editor_.image(), versions) !=
-        files::FileError::kOk) {
-      err_ << "morvek-cli: cannot write " << options_.output << "\n";
+    std::string reason;
+    const files::FileError error =
+        files::SaveParameterFile(options_.output, editor_.image(), versions, &reason);
+    if (error != files::FileError::kOk) {
+      err_ << "morvek-cli: " << options_.output << ": " << files::Describe(error)
+           << "; nothing was written\n  " << reason << "\n";
       return kExitFileError;
     }
     out_ << options_.output << "\n";
@@ -215,8 +318,8 @@ class Runner {
   std::string last_progress_;
   enum class LinkShown { kUnknown, kConnected, kLost } link_ = LinkShown::kUnknown;
   int frames_seen_ = 0;
-  bool saw_saving_ = false;
-  int ticks_without_saving_ = 0;
+  int frames_judged_ = 0;
+  SavingWatch saving_;
 };
 
 }  // namespace

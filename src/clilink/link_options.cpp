@@ -15,6 +15,11 @@ bool ParseCount(const std::string& text, int lo, int& out) {
 
 }  // namespace
 
+bool TimeIsUp(const LinkOptions& options, long long elapsed_ms, int frames) {
+  if (elapsed_ms < options.timeout_s * 1000LL) return false;
+  return options.timeout_given || options.command != "monitor" || frames == 0;
+}
+
 std::string ParseLinkOptions(const std::vector<std::string>& args, LinkOptions& options) {
   if (args.empty()) return "missing command";
   options.command = args[0];
@@ -35,6 +40,9 @@ std::string ParseLinkOptions(const std::vector<std::string>& args, LinkOptions& 
     } else if (arg == "--timeout") {
       if (!next(value) || !ParseCount(value, 1, options.timeout_s))
         return "--timeout needs a number of seconds";
+      options.timeout_given = true;
+    } else if (arg == "-v") {
+      options.verbose = true;
     } else if (arg == "--com") {
       if (!next(value)) return "--com needs N=PATH";
       options.bindings.push_back(value);

@@ -42,7 +42,8 @@ std::optional<int> ParseInteger(std::string_view s) {
     base = 16;
     s.remove_prefix(2);
   }
-  if (s.empty()) return std::nullopt;
+  // from_chars takes a minus sign of its own: one sign in front is all a number may carry.
+  if (s.empty() || s.front() == '-') return std::nullopt;
   long long value = 0;
   const auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), value, base);
   if (ec != std::errc() || end != s.data() + s.size()) return std::nullopt;

@@ -119,10 +119,12 @@ ReadResult ReadParameterFile(std::string_view text, model::Editor& editor, bool 
 
 ReadResult OpenParameterFile(const std::filesystem::path& path, model::Editor& editor,
                              bool active_page_only) {
-  std::optional<std::string> text = ReadWholeFile(path);
+  std::string failure;
+  std::optional<std::string> text = ReadWholeFile(path, nullptr, &failure);
   if (!text) {
     ReadResult result;
     result.opened = false;
+    result.open_failure = std::move(failure);
     result.messages.push_back(TextId::MsgOpenFileError);
     return result;
   }

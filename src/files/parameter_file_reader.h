@@ -13,7 +13,8 @@ namespace morvek::files {
 
 // What reading a parameter file found and what the user is to be told.
 struct ReadResult {
-  bool opened = true;  // false: the file could not be opened (MsgOpenFileError)
+  bool opened = true;        // false: the file could not be opened (MsgOpenFileError)
+  std::string open_failure;  // why not, as the system says (for a detail line)
   // The version of the accepted key line (63, 78 or 84), 0 when none was accepted: then the
   // image is unchanged.
   int version = 0;

@@ -96,8 +96,8 @@ std::string WriteParameterFile(const model::ParameterImage& image, const Version
 }
 
 FileError SaveParameterFile(const std::filesystem::path& path, const model::ParameterImage& image,
-                            const VersionTexts& versions) {
-  return WriteFileAtomically(path, WriteParameterFile(image, versions));
+                            const VersionTexts& versions, std::string* reason) {
+  return WriteFileAtomically(path, WriteParameterFile(image, versions), reason);
 }
 
 }  // namespace morvek::files

@@ -25,8 +25,9 @@ std::string WriteParameterFile(const model::ParameterImage& image, const Version
 // The same with the memo lines taken from the image's note area.
 std::string WriteParameterFile(const model::ParameterImage& image, const VersionTexts& versions);
 
-// Writes the file atomically: a failure leaves any older file at path untouched.
+// Writes the file atomically: a failure leaves any older file at path untouched and puts the
+// system's reason into `reason` (when given).
 FileError SaveParameterFile(const std::filesystem::path& path, const model::ParameterImage& image,
-                            const VersionTexts& versions);
+                            const VersionTexts& versions, std::string* reason = nullptr);
 
 }  // namespace morvek::files

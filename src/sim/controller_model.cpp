@@ -101,6 +101,9 @@ void ControllerModel::HandleFrame(const link::DeviceFrame& request) {
   }
   ++counters_.replies;
   outgoing_.push_back({due, order_++, *reply});
+  const int leave_after = faults_.config().silent_after_page_replies;
+  if (reply->code() != link::kReplyMonitor && leave_after > 0 && ++page_replies_ >= leave_after)
+    faults_.SetSilent(true);
 }
 
 std::optional<link::DeviceFrame> ControllerModel::HandleRequest(const link::DeviceFrame& request) {
@@ -125,7 +128,10 @@ std::optional<link::DeviceFrame> ControllerModel::HandleRequest(const link::Devi
   if (!read && page >= model::kFirstImagePage) {
     pages_.StorePage(page, request.Payload());
     // Every programmed page restarts the save into the controller's permanent memory.
-    save_remaining_ms_ = std::max(1, config_.save_duration_ms);
+    if (config_.save_duration_ms > 0)
+      save_remaining_ms_ = config_.save_duration_ms;
+    else
+      ++programming_count_;
   }
   return PageReply(command, page);
 }

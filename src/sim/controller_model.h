@@ -23,9 +23,11 @@ struct ControllerConfig {
   std::optional<model::ParameterImage> pages;
   Scenario scenario;
   FaultConfig faults;
-  int save_duration_ms = 3000;  // the saving counter runs from 2756 to 0 in this time
-  int programming_count = 0;    // programmings so far (monitor word 76)
-  int tick_ms = 55;             // the unit of late replies
+  // The saving counter runs from 2756 to 0 in this time; 0: the controller saves at once and
+  // never reports saving.
+  int save_duration_ms = 3000;
+  int programming_count = 0;  // programmings so far (monitor word 76)
+  int tick_ms = 55;           // the unit of late replies
 };
 
 // One monitor request that carried output-test flags.
@@ -115,6 +117,7 @@ class ControllerModel {
   std::vector<Pending> outgoing_;
   long long order_ = 0;
 
+  int page_replies_ = 0;  // page replies queued so far, for silent_after_page_replies
   int save_remaining_ms_ = 0;
   int programming_count_ = 0;
   std::vector<OutputTestRecord> output_tests_;

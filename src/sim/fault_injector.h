@@ -17,6 +17,9 @@ struct FaultConfig {
   int wrong_version_percent = 0;  // page 0 and monitor replies report `wrong_version`
   int wrong_version = 83;
   bool silent = false;  // the controller answers nothing
+  // When above 0: the controller falls silent for good after this many page replies (a
+  // controller switched off in the middle of a transaction).
+  int silent_after_page_replies = 0;
 };
 
 enum class FaultKind : std::uint8_t { kNone, kCorrupt, kDrop, kLate, kWrongVersion, kSilent };

@@ -10,6 +10,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <optional>
 
 namespace morvek::sim {
 namespace {
@@ -18,6 +19,9 @@ namespace {
 constexpr double kByteSeconds = 10.0 / 57600.0;
 // How often the engine model moves on while nothing else happens.
 constexpr int kIdlePollMs = 5;
+// How long a controller that fell silent keeps the line, so that its last reply is read
+// before the hang-up discards it.
+constexpr auto kLeaveDelay = std::chrono::milliseconds(300);
 
 }  // namespace
 
@@ -88,8 +92,14 @@ void PtyRunner::Log(const char* direction, const std::vector<std::uint8_t>& byte
 void PtyRunner::Run(const std::atomic<bool>& stop) {
   if (master_ < 0) return;
   Clock::time_point last = Clock::now();
+  std::optional<Clock::time_point> leave_at;
   while (!stop.load()) {
     const Clock::time_point now = Clock::now();
+    if (options_.leave_when_silent && model_.faults().silent && outgoing_.empty() &&
+        !model_.HasPendingOutput()) {
+      if (!leave_at) leave_at = now + kLeaveDelay;
+      if (now >= *leave_at) return;
+    }
     const auto elapsed = std::chrono::duration_cast<std::chrono::milliseconds>(now - last);
     if (elapsed.count() > 0) {
       model_.Advance(static_cast<int>(elapsed.count()));

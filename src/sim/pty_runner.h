@@ -18,6 +18,9 @@ struct PtyOptions {
   bool wire_delay = true;
   // When set, a symbolic link to the device is made here (and removed again).
   std::string link_path;
+  // Run() returns once the controller has fallen silent for good and its last reply has had
+  // time to be read: the line goes away as when a controller is switched off.
+  bool leave_when_silent = false;
   // Called with one line per request and reply, for -v.
   std::function<void(const std::string&)> log;
 };

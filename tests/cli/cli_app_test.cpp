@@ -1,6 +1,7 @@
 #include "cli/cli_app.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <filesystem>
 #include <sstream>
@@ -125,6 +126,38 @@ TEST_F(CliTest, UnreadableAndUnknownFiles) {
       EXPECT_FALSE(fs::exists(Path("out.ign")));
     }
   }
+}
+
+// Every file error names the file, what failed and, on a line of its own, the system's reason.
+TEST_F(CliTest, FileErrorsNameTheFileAndTheReason) {
+  ASSERT_EQ(mkfifo(Path("fifo").c_str(), 0644), 0);
+  const std::string locked = Write("locked.ign", "keep");
+  fs::permissions(locked, fs::perms::owner_read);
+  const std::string in = Write("in.ign", Data("version63.ign"));
+  struct Case {
+    std::vector<std::string> args;
+    std::string message;
+  } cases[] = {
+      {{"check", Path("absent.ign")},
+       Path("absent.ign") + ": Open file error!\n  No such file or directory\n"},
+      {{"check", Path("fifo")},
+       Path("fifo") + ": Open file error!\n  not a regular file: a FIFO\n"},
+      {{"new", "--bike", "1", "-o", locked},
+       locked + ": the file is read-only; nothing was written\n  its permissions 0400 allow no "
+                "writing\n"},
+      {{"convert", in, "-o", Path("fifo")},
+       Path("fifo") + ": not a regular file, so it is never replaced; nothing was written\n  " +
+           Path("fifo") + " is a FIFO\n"},
+      {{"new", "--bike", "1", "-o", Path("missing/new.ign")},
+       "cannot create the file; nothing was written\n  " + Path("missing") +
+           ": No such file or directory\n"},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(Run(c.args), kExitFileError) << c.message;
+    EXPECT_NE(err_.str().find(c.message), std::string::npos) << err_.str();
+  }
+  EXPECT_EQ(files::ReadWholeFile(locked), "keep");
+  EXPECT_TRUE(fs::is_fifo(Path("fifo")));
 }
 
 TEST_F(CliTest, CheckListsWhatTheLimitsPassChanges) {

@@ -80,6 +80,7 @@ TEST_F(CliLinkTest, ReadWritesTheControllersPages) {
   const CliResult r = Cli({"read", "--port", link_, "-o", File("read.ign")});
   ASSERT_EQ(r.code, 0) << r.err;
   EXPECT_NE(r.err.find("Verify: OK"), std::string::npos) << r.err;
+  EXPECT_EQ(r.err.find("ticks:"), std::string::npos) << "debug lines only with -v\n" << r.err;
   EXPECT_EQ(ImageOf(File("read.ign")), ImageOf(File("start.ign")));
 }
 
@@ -103,10 +104,58 @@ TEST_F(CliLinkTest, ProgramThenVerify) {
   EXPECT_EQ(ImageOf(File("back.ign")), ImageOf(File("bike5.ign")));
 }
 
+// "Program device: OK" is earned only by a controller seen saving (or, when it reports no
+// saving, seen alive) after the verify pass; a lost link before that is a failed program.
+TEST_F(CliLinkTest, ProgramSucceedsOnlyWhenTheControllerWasSeenAfterTheVerify) {
+  ASSERT_EQ(Cli({"new", "--bike", "3", "-o", File("bike3.ign")}).code, 0);
+  struct Case {
+    const char* name;
+    std::vector<std::string> sim;
+    int code;
+  };
+  // Ten program replies and nine verify replies.
+  const Case cases[] = {
+      {"switched off right after its last verify reply", {"--leave-after", "19"}, 1},
+      {"switched off after its last program reply", {"--leave-after", "10"}, 1},
+      {"reports no saving at all", {"--save-ms", "0"}, 0},
+  };
+  for (const Case& c : cases) {
+    std::vector<std::string> sim{"--no-wire-delay"};
+    sim.insert(sim.end(), c.sim.begin(), c.sim.end());
+    StartSim(sim);
+    const auto start = std::chrono::steady_clock::now();
+    const CliResult r = Cli({"program", File("bike3.ign"), "--port", link_, "--timeout", "30"});
+    const auto took = std::chrono::steady_clock::now() - start;
+    EXPECT_EQ(r.code, c.code) << c.name << "\n" << r.err;
+    EXPECT_LT(took, 15s) << c.name;
+    EXPECT_EQ(r.err.find("Program device: OK") != std::string::npos, c.code == 0) << c.name << "\n"
+                                                                                  << r.err;
+    if (c.code != 0) {
+      EXPECT_NE(r.err.find(link_), std::string::npos) << "names the port\n" << r.err;
+    }
+    KillSim();
+  }
+}
+
+TEST_F(CliLinkTest, LinkLostWhileSavingFailsWithinSeconds) {
+  ASSERT_EQ(Cli({"new", "--bike", "2", "-o", File("bike2.ign")}).code, 0);
+  StartSim({"--no-wire-delay", "--save-ms", "20000"});
+  ChildProcess program({MORVEK_CLI, "program", File("bike2.ign"), "--port", link_}, File("prog"));
+  for (int i = 0; i < 1500 && program.Err().find("Saving:") == std::string::npos; ++i)
+    std::this_thread::sleep_for(10ms);
+  ASSERT_NE(program.Err().find("Saving:"), std::string::npos) << program.Err();
+  KillSim();
+  const auto killed = std::chrono::steady_clock::now();
+  EXPECT_EQ(program.Wait(30s), 1) << program.Err();
+  EXPECT_LT(std::chrono::steady_clock::now() - killed, 6s) << program.Err();
+  EXPECT_EQ(program.Err().find("Program device: OK"), std::string::npos) << program.Err();
+}
+
 TEST_F(CliLinkTest, VersionMismatchStopsTheRead) {
   StartSim({"--no-wire-delay", "--protocol", "83"});
-  const CliResult r = Cli({"read", "--port", link_, "-o", File("never.ign")});
+  const CliResult r = Cli({"read", "--port", link_, "-o", File("never.ign"), "-v"});
   EXPECT_EQ(r.code, 4) << r.err;
+  EXPECT_NE(r.err.find("ticks:"), std::string::npos) << r.err;
   EXPECT_NE(r.err.find("PC-84, IGN-83"), std::string::npos) << r.err;
   EXPECT_FALSE(fs::exists(File("never.ign")));
 }
@@ -131,10 +180,37 @@ TEST_F(CliLinkTest, SimulatorEndsCleanlyOnTerminationSignals) {
   }
 }
 
-TEST_F(CliLinkTest, MissingFixedPortIsReported) {
-  const CliResult r = Cli({"monitor", "--port", File("absent"), "--count", "1"});
-  EXPECT_EQ(r.code, 3) << r.err;
-  EXPECT_NE(r.err.find("Com opening error!"), std::string::npos) << r.err;
+TEST_F(CliLinkTest, PortThatCannotBeOpenedIsNamedWithTheReason) {
+  ASSERT_EQ(Cli({"new", "--bike", "0", "-o", File("x.ign")}).code, 0);
+  std::vector<std::string> auto_scan{"monitor", "--port", "auto"};
+  for (int n = 1; n <= 21; ++n) {
+    auto_scan.push_back("--com");
+    auto_scan.push_back(std::to_string(n) + "=" + File("absent" + std::to_string(n)));
+  }
+  struct Case {
+    std::vector<std::string> args;
+    std::string names;
+  };
+  const Case cases[] = {
+      {{"monitor", "--port", File("absent"), "--count", "1"}, File("absent")},
+      {{"verify", File("x.ign"), "--port", "COM7", "--com", "7=" + File("gone")}, File("gone")},
+      {auto_scan, "COM21 " + File("absent21")},
+  };
+  for (const Case& c : cases) {
+    const auto start = std::chrono::steady_clock::now();
+    const CliResult r = Cli(c.args);
+    EXPECT_LT(std::chrono::steady_clock::now() - start, 10s) << c.names;
+    EXPECT_EQ(r.code, 3) << r.err;
+    EXPECT_NE(r.err.find("Com opening error!\n"), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find(c.names + ": No such file or directory"), std::string::npos) << r.err;
+  }
+}
+
+TEST_F(CliLinkTest, HelpOfTheControllerCommands) {
+  const CliResult r = Cli({"verify", "--help"});
+  EXPECT_EQ(r.code, 0) << r.err;
+  EXPECT_NE(r.out.find("does not ask the controller\n"), std::string::npos) << r.out;
+  EXPECT_NE(r.out.find("for its protocol version"), std::string::npos) << r.out;
 }
 
 TEST_F(CliLinkTest, UnpluggedControllerFailsTheReadAndComesBackForTheMonitor) {

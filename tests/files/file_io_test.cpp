@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <unistd.h>
 
 #include <filesystem>
 
@@ -45,11 +48,88 @@ TEST_F(FileIoTest, MissingDirectoryIsReportedAndNothingIsCreated) {
   EXPECT_EQ(EntriesInDir(), 0);
 }
 
-TEST_F(FileIoTest, TargetThatIsADirectoryIsReportedAndKept) {
+// Whatever is not a regular file is never replaced: a device stays a device.
+TEST_F(FileIoTest, TargetThatIsNoRegularFileIsRefusedAndKept) {
   fs::create_directories(dir_ / "taken" / "inner");
-  EXPECT_EQ(WriteFileAtomically(dir_ / "taken", "text"), FileError::kRenameFailed);
+  ASSERT_EQ(mkfifo((dir_ / "fifo").c_str(), 0644), 0);
+  // A device node of our own (as /dev/full), so that a fault never reaches the real one.
+  const bool device = mknod((dir_ / "full").c_str(), S_IFCHR | 0666, makedev(1, 7)) == 0;
+  fs::create_symlink(dir_ / "fifo", dir_ / "link_to_fifo");
+  struct Case {
+    const char* name;
+    fs::file_type type;  // of the thing itself, after the write
+  } cases[] = {
+      {"taken", fs::file_type::directory},
+      {"fifo", fs::file_type::fifo},
+      {"link_to_fifo", fs::file_type::fifo},
+      {"full", fs::file_type::character},
+  };
+  for (const Case& c : cases) {
+    if (std::string(c.name) == "full" && !device) continue;  // mknod needs privileges
+    std::string reason;
+    EXPECT_EQ(WriteFileAtomically(dir_ / c.name, "text", &reason), FileError::kNotARegularFile)
+        << c.name;
+    EXPECT_NE(reason.find(" is a "), std::string::npos) << reason;
+    EXPECT_EQ(fs::status(dir_ / c.name).type(), c.type) << c.name;
+  }
   EXPECT_TRUE(fs::is_directory(dir_ / "taken" / "inner"));
-  EXPECT_EQ(EntriesInDir(), 1);
+  EXPECT_TRUE(fs::is_symlink(dir_ / "link_to_fifo"));
+  EXPECT_EQ(EntriesInDir(), device ? 4 : 3) << "no temporary file is left";
+}
+
+TEST_F(FileIoTest, SymbolicLinksAreFollowedToTheirTarget) {
+  fs::create_directories(dir_ / "real");
+  ASSERT_EQ(WriteFileAtomically(dir_ / "real" / "bike.ign", "old"), FileError::kOk);
+  fs::create_symlink("real/bike.ign", dir_ / "relative");
+  fs::create_symlink(dir_ / "relative", dir_ / "chain");
+  fs::create_symlink("real/new.ign", dir_ / "dangling");
+  for (const char* name : {"relative", "chain"}) {
+    ASSERT_EQ(WriteFileAtomically(dir_ / name, name), FileError::kOk) << name;
+    EXPECT_TRUE(fs::is_symlink(dir_ / name)) << name << ": the link stays a link";
+    EXPECT_EQ(ReadWholeFile(dir_ / "real" / "bike.ign"), name);
+  }
+  ASSERT_EQ(WriteFileAtomically(dir_ / "dangling", "made"), FileError::kOk);
+  EXPECT_TRUE(fs::is_symlink(dir_ / "dangling"));
+  EXPECT_EQ(ReadWholeFile(dir_ / "real" / "new.ign"), "made");
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir_ / "real"), fs::directory_iterator()), 2);
+}
+
+TEST_F(FileIoTest, ReadOnlyFileIsRefusedAndPermissionBitsAreKept) {
+  const fs::path locked = dir_ / "locked.ign";
+  ASSERT_EQ(WriteFileAtomically(locked, "tuned"), FileError::kOk);
+  fs::permissions(locked, fs::perms::owner_read | fs::perms::group_read);
+  std::string reason;
+  EXPECT_EQ(WriteFileAtomically(locked, "other", &reason), FileError::kReadOnly);
+  EXPECT_NE(reason.find("0440"), std::string::npos) << reason;
+  EXPECT_EQ(ReadWholeFile(locked), "tuned");
+
+  const fs::path shared = dir_ / "shared.ign";
+  ASSERT_EQ(WriteFileAtomically(shared, "one"), FileError::kOk);
+  const auto odd = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_write |
+                   fs::perms::others_read;
+  fs::permissions(shared, odd);
+  ASSERT_EQ(WriteFileAtomically(shared, "two"), FileError::kOk);
+  EXPECT_EQ(fs::status(shared).permissions(), odd);
+  EXPECT_EQ(ReadWholeFile(shared), "two");
+
+  // A new file gets what the user's file-creation mask allows, as any program's new file.
+  const mode_t mask = umask(022);
+  ASSERT_EQ(WriteFileAtomically(dir_ / "fresh.ign", "x"), FileError::kOk);
+  umask(mask);
+  EXPECT_EQ(fs::status(dir_ / "fresh.ign").permissions(),
+            fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read |
+                fs::perms::others_read);
+}
+
+TEST_F(FileIoTest, StaleTemporaryFilesDoNotStandInTheWay) {
+  const fs::path target = dir_ / "data.ign";
+  for (int i = 0; i < 100; ++i) {
+    const fs::path stale = dir_ / ("data.ign.tmp" + std::to_string(i));
+    ASSERT_EQ(WriteFileAtomically(stale, "stale"), FileError::kOk);
+  }
+  EXPECT_EQ(WriteFileAtomically(target, "fresh"), FileError::kOk);
+  EXPECT_EQ(ReadWholeFile(target), "fresh");
+  EXPECT_EQ(EntriesInDir(), 101);
 }
 
 TEST_F(FileIoTest, FullDiskKeepsTheOldFileWhole) {
@@ -85,6 +165,37 @@ TEST_F(FileIoTest, ReadWholeFileKeepsEveryByteAndRefusesWhatIsNoFile) {
   EXPECT_EQ(ReadWholeFile(dir_ / "bytes"), bytes);
   EXPECT_FALSE(ReadWholeFile(dir_ / "missing").has_value());
   EXPECT_FALSE(ReadWholeFile(dir_).has_value());
+}
+
+// Input is bounded: what is no regular file or far larger than any tune is refused with a
+// reason, without waiting for a writer and without reading it into memory.
+TEST_F(FileIoTest, ReadRefusesDevicesFifosAndHugeFiles) {
+  ASSERT_EQ(mkfifo((dir_ / "fifo").c_str(), 0644), 0);
+  const fs::path huge = dir_ / "huge.ign";
+  ASSERT_EQ(WriteFileAtomically(huge, "x"), FileError::kOk);
+  fs::resize_file(huge, kMaxInputBytes + 1);
+  const fs::path largest = dir_ / "largest.ign";
+  ASSERT_EQ(WriteFileAtomically(largest, "x"), FileError::kOk);
+  fs::resize_file(largest, kMaxInputBytes);
+  struct Case {
+    fs::path path;
+    FileError error;
+    const char* reason;
+  } cases[] = {
+      {"/dev/zero", FileError::kNotARegularFile, "not a regular file: a character device"},
+      {dir_ / "fifo", FileError::kNotARegularFile, "not a regular file: a FIFO"},
+      {dir_, FileError::kNotARegularFile, "not a regular file: a directory"},
+      {huge, FileError::kTooLarge, "larger than 4 MB"},
+      {dir_ / "missing", FileError::kCannotOpen, "No such file or directory"},
+  };
+  for (const Case& c : cases) {
+    FileError error = FileError::kOk;
+    std::string reason;
+    EXPECT_FALSE(ReadWholeFile(c.path, &error, &reason).has_value()) << c.path;
+    EXPECT_EQ(error, c.error) << c.path;
+    EXPECT_NE(reason.find(c.reason), std::string::npos) << c.path << ": " << reason;
+  }
+  EXPECT_EQ(ReadWholeFile(largest).value_or("").size(), kMaxInputBytes);
 }
 
 }  // namespace

@@ -80,6 +80,36 @@ TEST(Settings, FirstRunAndOddPortValues) {
   }
 }
 
+TEST(Settings, IntegersAsWindowsReadsThemAndNothingElse) {
+  struct Case {
+    const char* value;
+    int read;  // 99: not a number, the default
+  } cases[] = {
+      {"-5", -5},
+      {"+5", 5},
+      {"0x1F", 31},
+      {"-0x10", -16},
+      {"007", 7},
+      {"--5", 99},
+      {"+-5", 99},
+      {"-+5", 99},
+      {"++5", 99},
+      {"0x-5", 99},
+      {"0x+5", 99},
+      {"- 5", 99},
+      {"-", 99},
+      {"0x", 99},
+      {"5x", 99},
+      {"", 99},
+      {"2147483647", 2147483647},
+      {"2147483648", 99},
+  };
+  for (const Case& c : cases) {
+    const IniFile ini = IniFile::Parse(std::string("[BASIC]\nLeft=") + c.value + "\n");
+    EXPECT_EQ(ini.ReadInteger("BASIC", "Left", 99), c.read) << "Left=" << c.value;
+  }
+}
+
 TEST(Settings, OtherSectionsAndKeysAreKept) {
   IniFile ini = IniFile::Parse(
       "; user comment\n[Other]\nLeft=1\n\n[BASIC]\nExtra=keep\nLanguage=2\n\n[Tail]\nx=y\n");

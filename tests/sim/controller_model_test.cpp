@@ -127,6 +127,17 @@ TEST(ControllerModel, SavingCounterRunsFrom2756ToZeroAfterAProgram) {
   for (std::size_t i = 1; i < counts.size(); ++i) EXPECT_LT(counts[i], counts[i - 1]) << i;
 }
 
+TEST(ControllerModel, ControllerWithoutSavingTimeNeverReportsSaving) {
+  ControllerConfig config;
+  config.programming_count = 7;
+  config.save_duration_ms = 0;
+  ControllerModel controller(config);
+  controller.HandleRequest(PageRequest(0x03, Pattern(3)));
+  const auto frame = controller.HandleRequest(MonitorRequest());
+  EXPECT_EQ(FrameWord(*frame, 148), 0);
+  EXPECT_EQ(FrameWord(*frame, 76), 8) << "the programming counts at once";
+}
+
 TEST(ControllerModel, ByteStreamCutsFramesAndDropsAnIncompleteOne) {
   ControllerModel controller;
   const auto request = Request(0x41);

@@ -151,5 +151,21 @@ TEST(FaultInjector, SilenceCanBeSwitchedAtRunTime) {
   EXPECT_EQ(controller.counters().silenced, 1);
 }
 
+TEST(FaultInjector, ControllerFallsSilentForGoodAfterItsLastPageReply) {
+  ControllerConfig config;
+  config.faults.silent_after_page_replies = 2;
+  ControllerModel controller(config);
+  auto replies_to = [&](std::uint8_t command) {
+    controller.Receive(testing::Request(command).bytes());
+    return controller.TakeOutput().size() / 152;
+  };
+  EXPECT_EQ(replies_to(0x41), 1u);
+  EXPECT_EQ(replies_to(0x30), 1u) << "monitor replies do not count";
+  EXPECT_EQ(replies_to(0x42), 1u) << "the last page reply still leaves";
+  EXPECT_TRUE(controller.faults().silent);
+  EXPECT_EQ(replies_to(0x30), 0u);
+  EXPECT_EQ(replies_to(0x43), 0u);
+}
+
 }  // namespace
 }  // namespace morvek::sim

@@ -39,6 +39,10 @@ Options:
   --wrong-version P    percent of replies reporting protocol version 83
   --noise              shorthand for --corrupt 10 --drop 10
   --silent             answer nothing at all
+  --leave-after N      answer N page requests, then fall silent and leave the line
+                       (a controller switched off in the middle of a transaction)
+  --save-ms N          the saving after programming takes N ms (default 3000); 0 saves at
+                       once and never reports saving
   -v                   log every request and reply on stderr
   --help               this text
 )";
@@ -129,6 +133,11 @@ int main(int argc, char** argv) {
       config.faults.drop_percent = 10;
     } else if (arg == "--silent") {
       config.faults.silent = true;
+    } else if (arg == "--leave-after") {
+      ok = number(1, 1000000, config.faults.silent_after_page_replies);
+      options.leave_when_silent = true;
+    } else if (arg == "--save-ms") {
+      ok = number(0, 600000, config.save_duration_ms);
     } else if (arg == "-v") {
       verbose = true;
     } else {

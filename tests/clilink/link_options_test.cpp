@@ -1,0 +1,43 @@
+#include "clilink/link_options.h"
+
+#include <gtest/gtest.h>
+
+namespace morvek::clilink {
+namespace {
+
+LinkOptions Parsed(const std::vector<std::string>& args) {
+  LinkOptions options;
+  EXPECT_EQ(ParseLinkOptions(args, options), "");
+  return options;
+}
+
+TEST(LinkOptions, EveryCommandGivesUpWhenNothingEverArrives) {
+  struct Case {
+    std::vector<std::string> args;
+    long long elapsed_ms;
+    int frames;
+    bool up;
+  };
+  const Case cases[] = {
+      {{"monitor", "--port", "auto"}, 59999, 0, false},
+      {{"monitor", "--port", "auto"}, 60000, 0, true},
+      {{"monitor", "--port", "COM3"}, 60000, 0, true},
+      // A monitor with frames prints until --count or until it is stopped ...
+      {{"monitor", "--port", "COM3"}, 3600000, 5, false},
+      {{"monitor", "--port", "COM3", "--count", "100000"}, 3600000, 5, false},
+      // ... unless a time limit was asked for.
+      {{"monitor", "--port", "COM3", "--timeout", "5"}, 5000, 5, true},
+      {{"monitor", "--port", "COM3", "--timeout", "5"}, 4999, 0, false},
+      {{"read", "--port", "COM3", "-o", "x.ign"}, 60000, 5, true},
+      {{"program", "x.ign", "--port", "COM3"}, 60000, 99, true},
+      {{"verify", "x.ign", "--port", "COM3", "--timeout", "2"}, 2000, 0, true},
+  };
+  for (const Case& c : cases) {
+    const LinkOptions options = Parsed(c.args);
+    EXPECT_EQ(TimeIsUp(options, c.elapsed_ms, c.frames), c.up)
+        << c.args[0] << " " << c.args.back() << " at " << c.elapsed_ms << " ms";
+  }
+}
+
+}  // namespace
+}  // namespace morvek::clilink
