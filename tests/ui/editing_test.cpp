@@ -238,6 +238,42 @@ class EditingTest : public QObject {
                morvek::model::Stored(before, FieldId::kAdvance, k) - (k == live ? 1 : 2));
   }
 
+  // With "Tuning on" the controller tunes map 1A while the engine runs; the grid on screen
+  // follows the cells it changes.
+  void autotuneChangesTheMapOnScreen() {
+    morvek::sim::ControllerConfig config;
+    config.scenario.kind = morvek::sim::ScenarioKind::kSteady;
+    config.scenario.steady_rpm = 4000;
+    config.scenario.steady_tps_percent = 30;
+    AppFixture f(Dir(), {}, config);
+    ShowWindow(f);
+    f.Tick(60);
+    f.window().pages().setCurrentIndex(2);
+    std::vector<int> shown_before;
+    for (int r = 0; r < 10; ++r)
+      for (int c = 0; c < 15; ++c)
+        shown_before.push_back(
+            f.Find<QSpinBox>(qPrintable(QStringLiteral("UpDown_Uni_%1_%2").arg(r).arg(c)))
+                ->value());
+    QTest::keyClick(&f.window(), Qt::Key_F6);
+    QVERIFY(f.Find<QCheckBox>("CheckBoxLadeniPovoleno")->isChecked());
+    bool changed = false;
+    for (int i = 0; i < 2000 && !changed; ++i) {
+      f.Tick();
+      for (int k = 0; k < 150 && !changed; ++k)
+        changed =
+            f.Find<QSpinBox>(qPrintable(QStringLiteral("UpDown_Uni_%1_%2").arg(k / 15).arg(k % 15)))
+                ->value() != shown_before[static_cast<std::size_t>(k)];
+    }
+    QVERIFY(changed);
+    // What the grid shows is what the image holds.
+    for (int k = 0; k < 150; ++k)
+      QCOMPARE(
+          f.Find<QSpinBox>(qPrintable(QStringLiteral("UpDown_Uni_%1_%2").arg(k / 15).arg(k % 15)))
+              ->value(),
+          f.app->editor().percent_view(morvek::model::InjectionMap::k1A)[k]);
+  }
+
   void programmingAfterChangeProgramsOnlyTheChangedPage() {
     AppFixture f(Dir());
     ShowWindow(f);
