@@ -5,6 +5,7 @@
 #include <QUrl>
 
 #include "app/edit_commands.h"
+#include "app/file_commands.h"
 #include "app/layout_hub_runner.h"
 #include "app/page_controller.h"
 #include "app/shutdown.h"
@@ -38,6 +39,7 @@ Application::Application(ApplicationOptions options)
   edit_ = std::make_unique<EditCommands>(*this, *page_);
   tuning_ = std::make_unique<TuningCommands>(*this, *page_);
   tools_ = std::make_unique<ToolCommands>(*this, *page_);
+  files_ = std::make_unique<FileCommands>(*this, *page_);
   highlight_ = std::make_unique<ui::HighlightPainter>(*window_);
   ConnectWindow();
   // The tick runs from the moment the window exists.
@@ -76,7 +78,15 @@ void Application::ConnectWindow() {
   }
 }
 
-void Application::Start() { FormCreate(*this); }
+void Application::Start() {
+  FormCreate(*this);
+  // A file named on the command line, after the optional language word, is opened as desktop
+  // programs open the document they are started on.
+  const auto& args = options_.arguments;
+  std::size_t first = 0;
+  if (!args.empty() && i18n::LanguageFromCommandWord(args.front())) first = 1;
+  if (first < args.size()) files_->OpenPath(args[first], false);
+}
 
 void Application::set_debug_display(bool on) {
   debug_display_ = on;

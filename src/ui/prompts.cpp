@@ -7,7 +7,8 @@
 namespace morvek::ui {
 namespace {
 
-const QString kFilter = QStringLiteral("Parameters (*.ign);;All files (*)");
+const QString kOpenFilter = QStringLiteral("Ignition Parametrs(*.ign);;All Files (*.*)");
+const QString kSaveFilter = QStringLiteral("Ignition Parametrs(*.ign)");
 
 QString Title() { return QStringLiteral("Morvek"); }
 
@@ -34,7 +35,7 @@ Answer QtPrompts::Confirm(const std::string& text) {
 std::optional<std::string> QtPrompts::OpenFileName(const std::string& initial) {
   if (unattended_) return std::nullopt;
   const QString name =
-      QFileDialog::getOpenFileName(parent_, Title(), QString::fromStdString(initial), kFilter);
+      QFileDialog::getOpenFileName(parent_, Title(), QString::fromStdString(initial), kOpenFilter);
   if (name.isEmpty()) return std::nullopt;
   return name.toStdString();
 }
@@ -42,7 +43,7 @@ std::optional<std::string> QtPrompts::OpenFileName(const std::string& initial) {
 std::optional<std::string> QtPrompts::SaveFileName(const std::string& initial) {
   if (unattended_) return std::nullopt;
   const QString name =
-      QFileDialog::getSaveFileName(parent_, Title(), QString::fromStdString(initial), kFilter);
+      QFileDialog::getSaveFileName(parent_, Title(), QString::fromStdString(initial), kSaveFilter);
   if (name.isEmpty()) return std::nullopt;
   return name.toStdString();
 }

@@ -21,11 +21,21 @@ class ScriptedPrompts : public ui::Prompts {
     confirmations.push_back(text);
     return ui::Answer::kNo;
   }
-  std::optional<std::string> OpenFileName(const std::string&) override { return std::nullopt; }
-  std::optional<std::string> SaveFileName(const std::string&) override { return std::nullopt; }
+  std::optional<std::string> OpenFileName(const std::string& initial) override {
+    dialog_initials.push_back(initial);
+    return open_name;
+  }
+  std::optional<std::string> SaveFileName(const std::string& initial) override {
+    dialog_initials.push_back(initial);
+    return save_name;
+  }
 
   std::vector<std::string> messages;
   std::vector<std::string> confirmations;
+  // What the file dialogs answer (nothing: cancelled) and the names they started on.
+  std::optional<std::string> open_name;
+  std::optional<std::string> save_name;
+  std::vector<std::string> dialog_initials;
 };
 
 // The whole program around an in-memory simulated controller, in its own config directory,
