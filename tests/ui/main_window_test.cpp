@@ -365,15 +365,15 @@ class MainWindowTest : public QObject {
     QTest::newRow("F1") << "MenuContens"
                         << "F1" << true;
     QTest::newRow("F2") << "MenuSave"
-                        << "F2" << false;
+                        << "F2" << true;
     QTest::newRow("Ctrl+F2") << "MenuSaveExeDir"
-                             << "Ctrl+F2" << false;
+                             << "Ctrl+F2" << true;
     QTest::newRow("F3") << "MenuOpen"
-                        << "F3" << false;
+                        << "F3" << true;
     QTest::newRow("Ctrl+F3") << "MenuOpenExeDir"
-                             << "Ctrl+F3" << false;
+                             << "Ctrl+F3" << true;
     QTest::newRow("Shift+F3") << "MenuOpenActPage"
-                              << "Shift+F3" << false;
+                              << "Shift+F3" << true;
     QTest::newRow("F4") << "MenuToolsMinus"
                         << "F4" << true;
     QTest::newRow("F5") << "MenuToolsPlus"
