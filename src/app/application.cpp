@@ -1,5 +1,6 @@
 #include "app/application.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QDesktopServices>
 #include <QUrl>
@@ -40,6 +41,7 @@ Application::Application(ApplicationOptions options)
   tuning_ = std::make_unique<TuningCommands>(*this, *page_);
   tools_ = std::make_unique<ToolCommands>(*this, *page_);
   files_ = std::make_unique<FileCommands>(*this, *page_);
+  about_ = std::make_unique<ui::AboutWindow>(__DATE__, __TIME__, window_.get());
   highlight_ = std::make_unique<ui::HighlightPainter>(*window_);
   ConnectWindow();
   // The tick runs from the moment the window exists.
@@ -62,6 +64,9 @@ void Application::ConnectWindow() {
   connect(&w, &ui::MainWindow::comChosen, this, &Application::ChoosePort);
   connect(&w, &ui::MainWindow::languageChosen, this, &Application::ChooseLanguage);
   connect(&w, &ui::MainWindow::helpRequested, this, &Application::OpenHelp);
+  QAction* about = w.action("MenuAbout");
+  about->setEnabled(true);
+  connect(about, &QAction::triggered, this, &Application::ShowAbout);
   connect(&w, &ui::MainWindow::pageChanged, this, &Application::PageControl1Change);
   connect(&w, &ui::MainWindow::extendedMonitorChanged, this,
           [this](bool on) { session_->SetExtendedMonitor(on); });
@@ -240,6 +245,12 @@ void Application::OpenHelp() {
   if (!opened)
     options_.prompts->Message(
         std::string(i18n::Text(i18n::TextId::MsgHelpOpenError, texts_.language())));
+}
+
+void Application::ShowAbout() {
+  about_->ApplyLanguage(texts_.language());
+  // Modal to the window without a nested event loop: the tick keeps running under it.
+  about_->open();
 }
 
 files::Settings Application::CurrentSettings() {

@@ -17,6 +17,7 @@
 #include "link/session.h"
 #include "link/transport.h"
 #include "model/editor.h"
+#include "ui/about_window.h"
 #include "ui/highlight_painter.h"
 #include "ui/main_window.h"
 #include "ui/prompts.h"
@@ -109,6 +110,9 @@ class Application : public QObject {
   void ChoosePort(int item);
   void ChooseLanguage(int index);
   void OpenHelp();
+  // MenuAboutClick: the About window, modal, in the current language.
+  void ShowAbout();
+  ui::AboutWindow& about() { return *about_; }
 
  private:
   void ConnectWindow();
@@ -133,6 +137,7 @@ class Application : public QObject {
   std::unique_ptr<TuningCommands> tuning_;
   std::unique_ptr<ToolCommands> tools_;
   std::unique_ptr<FileCommands> files_;
+  std::unique_ptr<ui::AboutWindow> about_;
   std::unique_ptr<ui::HighlightPainter> highlight_;
   QTimer timer_;
   int rendered_monitor_revision_ = -1;

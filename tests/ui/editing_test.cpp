@@ -5,10 +5,12 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QDialog>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
+#include <QRegularExpression>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSpinBox>
@@ -272,6 +274,32 @@ class EditingTest : public QObject {
           f.Find<QSpinBox>(qPrintable(QStringLiteral("UpDown_Uni_%1_%2").arg(k / 15).arg(k % 15)))
               ->value(),
           f.app->editor().percent_view(morvek::model::InjectionMap::k1A)[k]);
+  }
+
+  // Help / About: modal, in the window's language, with the version and build stamp; the OK
+  // label closes it.
+  void aboutWindow() {
+    AppFixture f(Dir(), {"DEUTSCH"});
+    ShowWindow(f);
+    f.Find<QAction>("MenuAbout")->trigger();
+    auto* about = f.window().findChild<QDialog*>(QStringLiteral("TFormAbout"));
+    QVERIFY(about != nullptr);
+    QVERIFY(about->isVisible());
+    QVERIFY(about->isModal());
+    QCOMPARE(about->windowTitle(), QStringLiteral("Über Programm Morvek"));
+    QCOMPARE(about->findChild<QLabel*>(QStringLiteral("LabelRsKey"))->text(),
+             QStringLiteral("Version - 84"));
+    const QString date = about->findChild<QLabel*>(QStringLiteral("LabelDate"))->text();
+    QVERIFY2(QRegularExpression(QStringLiteral("^[A-Z][a-z]{2} [ 0-9][0-9] [0-9]{4}$"))
+                 .match(date)
+                 .hasMatch(),
+             qPrintable(date));
+    QVERIFY(!about->findChild<QLabel*>(QStringLiteral("Image1"))->pixmap().isNull());
+    QTest::mouseClick(about->findChild<QLabel*>(QStringLiteral("LabelExit")), Qt::LeftButton);
+    QVERIFY(!about->isVisible());
+    f.app->ChooseLanguage(3);
+    f.Find<QAction>("MenuAbout")->trigger();
+    QCOMPARE(about->windowTitle(), QStringLiteral("O programu Morvek"));
   }
 
   void programmingAfterChangeProgramsOnlyTheChangedPage() {

@@ -1,0 +1,119 @@
+#include "ui/about_window.h"
+
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPainter>
+#include <QScreen>
+#include <QVBoxLayout>
+
+#include "i18n/about_text.h"
+#include "i18n/window_text.h"
+#include "model/parameter_image.h"
+#include "ui/widget_factory.h"
+
+namespace morvek::ui {
+namespace {
+
+constexpr int kClientWidth = 273;
+constexpr int kClientHeight = 368;
+
+// The project's contact lines (Label2 .. Label5, Label9, Label10).
+constexpr const char* kContactLines[][2] = {
+    {"Label2", "The Morvek developers"}, {"Label3", "Open tuning software for Torvane controllers"},
+    {"Label4", "Issues and questions:"}, {"Label5", "morvek-dev@lists.morvek.example.org"},
+    {"Label9", "Manuals and releases:"}, {"Label10", "https://morvek.example.org"},
+};
+
+QString FromView(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// A label that closes its window when clicked.
+class ExitLabel : public QLabel {
+ public:
+  using QLabel::QLabel;
+
+ protected:
+  void mouseReleaseEvent(QMouseEvent* event) override {
+    QLabel::mouseReleaseEvent(event);
+    if (auto* dialog = qobject_cast<QDialog*>(window())) dialog->accept();
+  }
+};
+
+}  // namespace
+
+QPixmap AboutWindow::Picture() {
+  QPixmap picture(161, 81);
+  picture.fill(Qt::white);
+  QPainter p(&picture);
+  p.setRenderHint(QPainter::Antialiasing);
+  // The dial of a rev counter, its red zone and a needle near the limiter.
+  const QRectF dial(8, 8, 130, 130);
+  p.setPen(QPen(QColor(40, 40, 40), 6, Qt::SolidLine, Qt::FlatCap));
+  p.drawArc(dial, 30 * 16, 120 * 16);
+  p.setPen(QPen(QColor(220, 0, 0), 6, Qt::SolidLine, Qt::FlatCap));
+  p.drawArc(dial, 30 * 16, 25 * 16);
+  p.setPen(QPen(QColor(0, 160, 0), 3, Qt::SolidLine, Qt::RoundCap));
+  p.drawLine(QPointF(73, 73), QPointF(118, 28));
+  QFont font = p.font();
+  font.setBold(true);
+  font.setPixelSize(20);
+  p.setFont(font);
+  p.setPen(QColor(40, 40, 40));
+  p.drawText(QRectF(0, 50, 161, 28), Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("Morvek"));
+  return picture;
+}
+
+AboutWindow::AboutWindow(const std::string& build_date, const std::string& build_time,
+                         QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint) {
+  setObjectName(QStringLiteral("TFormAbout"));
+  setModal(true);
+  setAutoFillBackground(true);
+  QPalette white = palette();
+  white.setColor(QPalette::Window, Qt::white);
+  setPalette(white);
+  auto* layout = new QVBoxLayout(this);
+  auto* image = new QLabel(this);
+  image->setObjectName(QStringLiteral("Image1"));
+  image->setPixmap(Picture());
+  image->setAlignment(Qt::AlignHCenter);
+  layout->addWidget(image);
+  for (const auto& line : kContactLines) {
+    QLabel* label = MakeLabel(QString::fromLatin1(line[0]), QString::fromUtf8(line[1]), this);
+    label->setAlignment(Qt::AlignHCenter);
+    label->setWordWrap(true);
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    layout->addWidget(label);
+  }
+  layout->addSpacing(8);
+  for (const auto& [name, text] :
+       {std::pair{"LabelDate", build_date}, std::pair{"LabelTime", build_time},
+        std::pair{"LabelRsKey", i18n::AboutVersionText(model::kProgramVersion)}}) {
+    QLabel* label = MakeLabel(QString::fromLatin1(name), QString::fromStdString(text), this);
+    label->setAlignment(Qt::AlignHCenter);
+    layout->addWidget(label);
+  }
+  layout->addStretch(1);
+  exit_ = new ExitLabel(QStringLiteral("OK"), this);
+  exit_->setObjectName(QStringLiteral("LabelExit"));
+  exit_->setAlignment(Qt::AlignHCenter);
+  exit_->setCursor(Qt::PointingHandCursor);
+  QFont bold = exit_->font();
+  bold.setBold(true);
+  exit_->setFont(bold);
+  layout->addWidget(exit_);
+  resize(kClientWidth, kClientHeight);
+  // Centred once, when made.
+  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+    const QRect area = screen->geometry();
+    move(area.width() / 2 - width() / 2, area.height() / 2 - height() / 2);
+  }
+}
+
+void AboutWindow::ApplyLanguage(i18n::Language language) {
+  setWindowTitle(FromView(i18n::Caption("TFormAbout", language)));
+  exit_->setText(FromView(i18n::Caption("LabelExit", language)));
+}
+
+}  // namespace morvek::ui

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QDialog>
+#include <string>
+
+#include "i18n/text_table.h"
+
+class QLabel;
+
+namespace morvek::ui {
+
+// TFormAbout: the program's picture, the project's contact lines, the build date and time and
+// the version. Made once with the main window and shown modally on demand.
+class AboutWindow : public QDialog {
+  Q_OBJECT
+
+ public:
+  // The build stamp comes from the program ("Jul  1 2009", "12:34:56").
+  AboutWindow(const std::string& build_date, const std::string& build_time,
+              QWidget* parent = nullptr);
+
+  // The caption and the OK label in a language; called before every showing.
+  void ApplyLanguage(i18n::Language language);
+
+  // The program's picture, drawn for Morvek: a rev counter's arc with its needle.
+  static QPixmap Picture();
+
+ private:
+  QLabel* exit_ = nullptr;
+};
+
+}  // namespace morvek::ui
