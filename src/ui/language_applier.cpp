@@ -10,6 +10,7 @@
 #include <QTabWidget>
 
 #include "i18n/window_text.h"
+#include "ui/radio_group.h"
 
 namespace morvek::ui {
 namespace {
@@ -98,6 +99,13 @@ void ApplyLanguageTexts(QMainWindow& window, i18n::Language language) {
   }
   for (std::string_view key : i18n::HintKeys())
     SetHint(index, ToQString(key), i18n::Hint(key, language));
+  for (std::string_view key : i18n::ItemKeys()) {
+    auto* group = qobject_cast<RadioGroup*>(index.value(ToQString(key)));
+    if (group == nullptr) continue;
+    const auto items = i18n::Items(key, language);
+    for (std::size_t i = 0; i < items.size(); ++i)
+      group->setItemText(static_cast<int>(i), ToQString(items[i]));
+  }
 }
 
 }  // namespace morvek::ui
