@@ -28,6 +28,7 @@ Application::Application(ApplicationOptions options)
       paths_{options_.config_directory},
       window_(std::make_unique<ui::MainWindow>()),
       owner_(SessionOwnerAdapter::Hooks{
+          [this] { CollectActivePage(); },
           [this] { RunLimitsPass(); },
           [this] { RefreshActivePage(); },
           [this] { OnPagesArrived(); },
@@ -204,22 +205,14 @@ void Application::Read() {
 }
 
 void Application::Verify() {
-  PrepareTransfer();
+  // The session collects the page, runs the limits pass and refreshes before it starts.
   session_->Verify();
   Render();
 }
 
 void Application::Program() {
-  PrepareTransfer();
   session_->Program();
   Render();
-}
-
-void Application::PrepareTransfer() {
-  // What the page shows is what goes to the controller.
-  CollectActivePage();
-  RunLimitsPass();
-  RefreshActivePage();
 }
 
 void Application::ChoosePort(int item) {

@@ -116,7 +116,6 @@ class Application : public QObject {
 
  private:
   void ConnectWindow();
-  void PrepareTransfer();
   void ShowPendingMessages();
   void OnPagesArrived();
 

@@ -6,11 +6,11 @@
 
 namespace morvek::app {
 
-// What the session asks of its owner, forwarded to the application's routines. The editing
-// pages are shown read-only so far, so collecting a page has nothing to fold back yet.
+// What the session asks of its owner, forwarded to the application's routines.
 class SessionOwnerAdapter : public link::SessionOwner {
  public:
   struct Hooks {
+    std::function<void()> collect_active_page;
     std::function<void()> run_limits_pass;
     std::function<void()> refresh_active_page;
     std::function<void()> pages_arrived;
@@ -20,13 +20,13 @@ class SessionOwnerAdapter : public link::SessionOwner {
 
   explicit SessionOwnerAdapter(Hooks hooks) : hooks_(std::move(hooks)) {}
 
-  void CollectActivePage() override {}
+  void CollectActivePage() override { Call(hooks_.collect_active_page); }
   void RunLimitsPass() override { Call(hooks_.run_limits_pass); }
   void RefreshActivePage() override { Call(hooks_.refresh_active_page); }
   void PagesArrived() override { Call(hooks_.pages_arrived); }
   void ClearCurrentFileName() override { Call(hooks_.clear_current_file_name); }
   void MonitorFrameDecoded() override { Call(hooks_.monitor_frame_decoded); }
-  // The live operating-point highlight comes with the map editor.
+  // The application marks the live operating point after every tick itself.
   void UpdateLiveHighlight() override {}
 
  private:
