@@ -7,6 +7,7 @@
 #include "app/edit_commands.h"
 #include "app/layout_hub_runner.h"
 #include "app/page_controller.h"
+#include "app/print_command.h"
 #include "app/shutdown.h"
 #include "app/startup.h"
 #include "app/tool_commands.h"
@@ -38,6 +39,7 @@ Application::Application(ApplicationOptions options)
   edit_ = std::make_unique<EditCommands>(*this, *page_);
   tuning_ = std::make_unique<TuningCommands>(*this, *page_);
   tools_ = std::make_unique<ToolCommands>(*this, *page_);
+  print_ = std::make_unique<PrintCommand>(*this);
   highlight_ = std::make_unique<ui::HighlightPainter>(*window_);
   ConnectWindow();
   // The tick runs from the moment the window exists.

@@ -25,6 +25,7 @@ namespace morvek::app {
 
 class EditCommands;
 class PageController;
+class PrintCommand;
 class ToolCommands;
 class TuningCommands;
 
@@ -89,6 +90,7 @@ class Application : public QObject {
   void SetCurrentFileName(std::string name);
   PageController& page_controller() { return *page_; }
   EditCommands& edit_commands() { return *edit_; }
+  PrintCommand& print_command() { return *print_; }
   // The limits pass over the image and the settings it bounds (language, ports).
   void RunLimitsPass(int* language_index = nullptr, int* com_port_index = nullptr,
                      int* com_auto_index = nullptr);
@@ -130,6 +132,7 @@ class Application : public QObject {
   std::unique_ptr<EditCommands> edit_;
   std::unique_ptr<TuningCommands> tuning_;
   std::unique_ptr<ToolCommands> tools_;
+  std::unique_ptr<PrintCommand> print_;
   std::unique_ptr<ui::HighlightPainter> highlight_;
   QTimer timer_;
   int rendered_monitor_revision_ = -1;
