@@ -9,6 +9,7 @@
 #include "app/file_commands.h"
 #include "app/layout_hub_runner.h"
 #include "app/page_controller.h"
+#include "app/print_command.h"
 #include "app/shutdown.h"
 #include "app/startup.h"
 #include "app/tool_commands.h"
@@ -43,6 +44,7 @@ Application::Application(ApplicationOptions options)
   tools_ = std::make_unique<ToolCommands>(*this, *page_);
   files_ = std::make_unique<FileCommands>(*this, *page_);
   about_ = std::make_unique<ui::AboutWindow>(__DATE__, __TIME__, window_.get());
+  print_ = std::make_unique<PrintCommand>(*this);
   highlight_ = std::make_unique<ui::HighlightPainter>(*window_);
   ConnectWindow();
   // The tick runs from the moment the window exists.

@@ -27,6 +27,7 @@ namespace morvek::app {
 class EditCommands;
 class FileCommands;
 class PageController;
+class PrintCommand;
 class ToolCommands;
 class TuningCommands;
 
@@ -92,6 +93,7 @@ class Application : public QObject {
   PageController& page_controller() { return *page_; }
   EditCommands& edit_commands() { return *edit_; }
   FileCommands& file_commands() { return *files_; }
+  PrintCommand& print_command() { return *print_; }
   // The limits pass over the image and the settings it bounds (language, ports).
   void RunLimitsPass(int* language_index = nullptr, int* com_port_index = nullptr,
                      int* com_auto_index = nullptr);
@@ -137,6 +139,7 @@ class Application : public QObject {
   std::unique_ptr<ToolCommands> tools_;
   std::unique_ptr<FileCommands> files_;
   std::unique_ptr<ui::AboutWindow> about_;
+  std::unique_ptr<PrintCommand> print_;
   std::unique_ptr<ui::HighlightPainter> highlight_;
   QTimer timer_;
   int rendered_monitor_revision_ = -1;

@@ -85,6 +85,8 @@ class Session {
   void SetPrinting(bool printing) { printing_ = printing; }
   // The print stamp on the message line, held like a message.
   void ShowStamp(std::string text) { status_.ShowStamp(std::move(text)); }
+  // A failure of the window's own (a printout that did not go out), red and held.
+  void ShowFailure(std::string text) { status_.ShowFailure(std::move(text)); }
   void HideMessage() { status_.Hide(); }
 
   // What the window shows.

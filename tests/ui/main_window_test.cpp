@@ -391,7 +391,7 @@ class MainWindowTest : public QObject {
     QTest::newRow("Ctrl+Alt+N") << "MenuNewActPage"
                                 << "Ctrl+Alt+N" << true;
     QTest::newRow("Ctrl+P") << "MenuPrint"
-                            << "Ctrl+P" << false;
+                            << "Ctrl+P" << true;
     QTest::newRow("Ctrl+Z") << "MenuZpet"
                             << "Ctrl+Z" << false;
     QTest::newRow("Ctrl+Alt+Z") << "MenuZnovu"
