@@ -38,6 +38,15 @@ class ScriptedPrompts : public ui::Prompts {
   std::vector<std::string> dialog_initials;
 };
 
+// A simulated controller whose engine holds one speed and throttle.
+inline sim::ControllerConfig Steady(int rpm, int throttle_percent) {
+  sim::ControllerConfig config;
+  config.scenario.kind = sim::ScenarioKind::kSteady;
+  config.scenario.steady_rpm = rpm;
+  config.scenario.steady_tps_percent = throttle_percent;
+  return config;
+}
+
 // The whole program around an in-memory simulated controller, in its own config directory,
 // ticked by the test.
 class AppFixture {

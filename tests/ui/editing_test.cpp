@@ -215,11 +215,7 @@ class EditingTest : public QObject {
   // throttle: column 2, row 4 of the default axis); with "All" the whole map; F4 with the
   // engine stopped and "All" clear records nothing.
   void toolsStepTheLiveCellOrTheWholeMap() {
-    morvek::sim::ControllerConfig config;
-    config.scenario.kind = morvek::sim::ScenarioKind::kSteady;
-    config.scenario.steady_rpm = 3000;
-    config.scenario.steady_tps_percent = 20;
-    AppFixture f(Dir(), {}, config);
+    AppFixture f(Dir(), {}, morvek::testing::Steady(3000, 20));
     ShowWindow(f);
     f.Tick(120);
     QCOMPARE(f.app->session().live_values().rpm / 100, 30);
@@ -243,11 +239,7 @@ class EditingTest : public QObject {
   // With "Tuning on" the controller tunes map 1A while the engine runs; the grid on screen
   // follows the cells it changes.
   void autotuneChangesTheMapOnScreen() {
-    morvek::sim::ControllerConfig config;
-    config.scenario.kind = morvek::sim::ScenarioKind::kSteady;
-    config.scenario.steady_rpm = 4000;
-    config.scenario.steady_tps_percent = 30;
-    AppFixture f(Dir(), {}, config);
+    AppFixture f(Dir(), {}, morvek::testing::Steady(4000, 30));
     ShowWindow(f);
     f.Tick(60);
     f.window().pages().setCurrentIndex(2);

@@ -20,6 +20,7 @@
 
 using morvek::model::FieldId;
 using morvek::testing::AppFixture;
+using morvek::testing::Steady;
 
 namespace {
 
@@ -43,14 +44,6 @@ struct Cell {
   int column = -1;
   bool operator==(const Cell&) const = default;
 };
-
-morvek::sim::ControllerConfig Steady(int rpm, int throttle) {
-  morvek::sim::ControllerConfig config;
-  config.scenario.kind = morvek::sim::ScenarioKind::kSteady;
-  config.scenario.steady_rpm = rpm;
-  config.scenario.steady_tps_percent = throttle;
-  return config;
-}
 
 }  // namespace
 
