@@ -14,8 +14,10 @@
 #include "app/startup.h"
 #include "app/tool_commands.h"
 #include "app/tuning_commands.h"
+#include "i18n/own_texts.h"
 #include "link/monitor_view.h"
 #include "model/field_table.h"
+#include "pages/pending_pages.h"
 #include "ui/com_menu.h"
 #include "ui/live_display.h"
 #include "ui/map_grid.h"
@@ -47,6 +49,12 @@ Application::Application(ApplicationOptions options)
   print_ = std::make_unique<PrintCommand>(*this);
   highlight_ = std::make_unique<ui::HighlightPainter>(*window_);
   ConnectWindow();
+  // Changes not programmed are kept in the state file; the user is asked once whether to go.
+  window_->set_close_guard([this] {
+    if (shut_down_ || !HasPendingPages()) return true;
+    return options_.prompts->Confirm(std::string(i18n::Text(
+               i18n::OwnText::kClosePendingQuestion, texts_.language()))) == ui::Answer::kYes;
+  });
   // The tick runs from the moment the window exists.
   timer_.setInterval(kTickMs);
   timer_.setTimerType(Qt::PreciseTimer);
@@ -84,6 +92,10 @@ void Application::ConnectWindow() {
     if (device.empty()) device = options_.transport->DeviceName(k);
     w.com_menu().SetDevice(k, device);
   }
+}
+
+bool Application::HasPendingPages() const {
+  return !pages::PendingPagesText(editor_.program_flags(), texts_.language()).empty();
 }
 
 void Application::Start() {
@@ -173,12 +185,16 @@ void Application::RunLimitsPass(int* language_index, int* com_port_index, int* c
 void Application::Render() {
   window_->RenderStatusLine(session_->status_line());
   const link::MonitorView& view = session_->monitor_view();
-  if (view.revision() != rendered_monitor_revision_) {
+  const bool stale = session_->connection().no_connection_visible;
+  if (view.revision() != rendered_monitor_revision_ || stale != rendered_stale_) {
     rendered_monitor_revision_ = view.revision();
-    window_->RenderMonitor(view);
+    rendered_stale_ = stale;
+    window_->RenderMonitor(stale ? link::StaleView(view) : view);
+    window_->SetLiveValuesStale(stale);
     RunLayoutHub(*this);
   }
   window_->RenderConnection(session_->connection());
+  window_->ShowPendingPages(pages::PendingPagesText(editor_.program_flags(), texts_.language()));
   ShowPendingMessages();
 }
 

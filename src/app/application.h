@@ -118,6 +118,8 @@ class Application : public QObject {
 
  private:
   void ConnectWindow();
+  // Device pages changed on screen and not programmed yet.
+  bool HasPendingPages() const;
   void ShowPendingMessages();
   void OnPagesArrived();
 
@@ -143,6 +145,7 @@ class Application : public QObject {
   std::unique_ptr<ui::HighlightPainter> highlight_;
   QTimer timer_;
   int rendered_monitor_revision_ = -1;
+  bool rendered_stale_ = false;
   std::deque<std::string> pending_messages_;
   bool showing_message_ = false;
   std::optional<int> saved_com_port_index_;

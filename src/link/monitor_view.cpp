@@ -128,4 +128,14 @@ void WritePlaceholders(MonitorView& view, i18n::Language language) {
   view.label(MonitorLabel::kLabelLadeniMsg).text.clear();
 }
 
+MonitorView StaleView(MonitorView view) {
+  for (int i = 0; i < kMonitorLabelCount; ++i)
+    view.label(static_cast<MonitorLabel>(i)).colour = Colour::kButtonFace;
+  for (int i = 0; i < kMonitorGaugeCount; ++i)
+    view.gauge(static_cast<MonitorGauge>(i)).colour = Colour::kButtonFace;
+  for (int i = 0; i < kMonitorEditCount; ++i)
+    view.edit_colour(static_cast<MonitorEdit>(i)) = Colour::kWindow;
+  return view;
+}
+
 }  // namespace morvek::link

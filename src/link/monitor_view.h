@@ -148,6 +148,11 @@ class MonitorView {
   int revision_ = 0;
 };
 
+// The view as the window shows it while no controller answers: the last values, with every
+// label, bar and limiter edit in the neutral colour, so that nothing looks live (a green
+// "is running" of a controller that is gone).
+MonitorView StaleView(MonitorView view);
+
 // The "---" texts of the monitor labels while no controller is connected, in a language;
 // the autotune text is emptied.
 void WritePlaceholders(MonitorView& view, i18n::Language language);

@@ -201,6 +201,8 @@ void Transactions::HandleVerify(const DeviceFrame& frame, int page) {
     return;
   }
   verify_after_program_ = false;
+  // The controller holds every page the image holds: nothing is left to program.
+  for (int p = model::kFirstImagePage; p <= model::kLastImagePage; ++p) c_.program_flags.Clear(p);
   c_.status.SetProgressToMax();
   c_.status.ShowMessage(Text(TextId::MsgVerify) + " OK");
   c_.state.transaction_mode = TransactionMode::kNone;

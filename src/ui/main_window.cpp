@@ -62,6 +62,9 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
   BuildMenus();
   statusBar()->setObjectName(QStringLiteral("StatusBar1"));
   statusBar()->setSizeGripEnabled(true);
+  pending_pages_ = MakeLabel(QStringLiteral("LabelPendingPages"), QString(), statusBar());
+  pending_pages_->hide();
+  statusBar()->addPermanentWidget(pending_pages_);
   ConnectCommands();
   monitor_ = std::make_unique<MonitorRenderer>(*this);
   resize(kDesignWidth, kDesignHeight);
@@ -303,7 +306,23 @@ void MainWindow::ApplyLanguage(i18n::Language language, const std::string& title
   setWindowTitle(QString::fromStdString(title));
 }
 
+void MainWindow::SetLiveValuesStale(bool stale) {
+  live_->setEnabled(!stale);
+  if (auto* monitor = findChild<QWidget*>(QStringLiteral("MonitorPage")))
+    monitor->setEnabled(!stale);
+}
+
+void MainWindow::ShowPendingPages(const std::string& text) {
+  const QString shown = QString::fromStdString(text);
+  if (pending_pages_->text() != shown) pending_pages_->setText(shown);
+  pending_pages_->setVisible(!text.empty());
+}
+
 void MainWindow::closeEvent(QCloseEvent* event) {
+  if (close_guard_ && !close_guard_()) {
+    event->ignore();
+    return;
+  }
   emit closing();
   event->accept();
 }

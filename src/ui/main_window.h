@@ -2,6 +2,7 @@
 
 #include <QMainWindow>
 #include <array>
+#include <functional>
 #include <memory>
 #include <string_view>
 
@@ -60,6 +61,12 @@ class MainWindow : public QMainWindow {
   // Moves the grid onto the view's page and shows the page's values.
   void ShowMapPage(const MapPageView& view);
   void SetTestLabelsVisible(bool visible);
+  // While no controller answers, the live values are drawn disabled: they are the last ones.
+  void SetLiveValuesStale(bool stale);
+  // The status bar's note of pages changed on screen and not programmed; empty hides it.
+  void ShowPendingPages(const std::string& text);
+  // Asked before the window closes; false keeps it open.
+  void set_close_guard(std::function<bool()> guard) { close_guard_ = std::move(guard); }
   // Captions, hints, the Language menu's tick and the window title.
   void ApplyLanguage(i18n::Language language, const std::string& title);
 
@@ -103,6 +110,8 @@ class MainWindow : public QMainWindow {
   std::array<QLabel*, 8> tests_{};
   std::array<QAction*, i18n::kLanguageCount> languages_{};
   std::unique_ptr<MonitorRenderer> monitor_;
+  QLabel* pending_pages_ = nullptr;
+  std::function<bool()> close_guard_;
 };
 
 }  // namespace morvek::ui

@@ -96,11 +96,17 @@ TEST_F(TransactionTest, VerifyIgnoresImageByteOneOnly) {
     for (int p = 1; p <= 9; ++p)
       std::copy(image.Page(p).begin(), image.Page(p).end(), controller.pages[p].begin());
     controller.pages[c.differing_page][c.differing_byte] ^= 0x55;
+    // Pages changed on screen: a verify that finds the controller equal leaves none to program.
+    flags.Set(3);
+    flags.Set(7);
     session.Verify();
     EXPECT_EQ(owner.calls, (std::vector<std::string>{"Collect", "Limits", "Refresh"}));
     for (int i = 0; i < 400 && session.transaction_mode() != TransactionMode::kNone; ++i)
       session.Tick();
     EXPECT_EQ(session.status_line().text, c.result) << c.differing_page << "/" << c.differing_byte;
+    const bool equal = std::string(c.result) == "Verify: OK";
+    EXPECT_EQ(flags.Test(3), !equal);
+    EXPECT_EQ(flags.Test(7), !equal);
   }
 }
 

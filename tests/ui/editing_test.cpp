@@ -24,6 +24,7 @@
 #include "app_fixture.h"
 #include "i18n/text_table.h"
 #include "model/field_table.h"
+#include "ui/live_display.h"
 #include "ui/page_table.h"
 #include "ui/tool_bar.h"
 
@@ -292,6 +293,49 @@ class EditingTest : public QObject {
     f.app->ChooseLanguage(3);
     f.Find<QAction>("MenuAbout")->trigger();
     QCOMPARE(about->windowTitle(), QStringLiteral("O programu Morvek"));
+  }
+
+  // Honest state: live values drawn disabled and neutral once the link is gone; the status bar
+  // names the pages changed and not programmed until they are; closing with such pages asks.
+  void staleValuesPendingPagesAndTheCloseQuestion() {
+    AppFixture f(Dir(), {}, morvek::testing::Steady(3000, 20));
+    ShowWindow(f);
+    f.Tick(40);
+    auto* running = f.Find<QLabel>("LabelSnimacCmps");
+    QVERIFY(f.window().live_display().isEnabled());
+    QVERIFY(running->autoFillBackground());  // green: the engine turns
+    morvek::sim::FaultConfig silent;
+    silent.silent = true;
+    f.controller.SetFaults(silent);
+    f.Tick(40);
+    QVERIFY(!f.Find<QLabel>("LabelSpojeni")->isHidden());
+    QVERIFY(!f.window().live_display().isEnabled());
+    QVERIFY(!running->autoFillBackground());
+    f.controller.SetFaults({});
+    f.Tick(60);
+    QVERIFY(f.window().live_display().isEnabled());
+    QVERIFY(running->autoFillBackground());
+
+    auto* pending = f.Find<QLabel>("LabelPendingPages");
+    QVERIFY(pending->isHidden());
+    f.window().pages().setCurrentIndex(0);
+    f.Find<QSpinBox>("UpDownFan1")->stepUp();  // FAN.fan1 lives in device page 1
+    f.Tick();
+    QVERIFY(!pending->isHidden());
+    QCOMPARE(pending->text(), QStringLiteral("Not programmed: page 1"));
+    // Closing asks; No keeps the window.
+    f.window().close();
+    QCOMPARE(f.prompts.confirmations.size(), std::size_t{1});
+    QVERIFY(f.window().isVisible());
+    // Programmed and confirmed: nothing is pending, the window closes without a question.
+    f.app->Program();
+    for (int i = 0; i < 600 && static_cast<int>(f.app->session().transaction_mode()) != 0; ++i)
+      f.Tick();
+    f.Tick();
+    QVERIFY(pending->isHidden());
+    f.window().close();
+    QCOMPARE(f.prompts.confirmations.size(), std::size_t{1});
+    QVERIFY(!f.window().isVisible());
   }
 
   void programmingAfterChangeProgramsOnlyTheChangedPage() {
