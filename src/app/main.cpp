@@ -12,6 +12,7 @@
 #include "app/application.h"
 #include "app/command_line.h"
 #include "app/demo.h"
+#include "app/termination_signals.h"
 #include "files/config_paths.h"
 #include "serial/port_directory.h"
 #include "serial/serial_transport.h"
@@ -79,6 +80,8 @@ int Run(int argc, char** argv) {
   options.program_directory = QCoreApplication::applicationDirPath().toStdString();
   if (demo) options.com_port_override = 0;
   morvek::app::Application app(options);
+  // Ends the event loop; the application's shutdown then saves as closing the window does.
+  morvek::app::TerminationSignals termination;
   prompts.set_parent(&app.window());
   app.Start();
   app.window().show();

@@ -123,6 +123,33 @@ class DemoE2eTest : public QObject {
     sim.Signal(SIGTERM);
     sim.Wait();
   }
+
+  // SIGTERM, SIGINT and SIGHUP end the program as closing its window does: exit 0, settings
+  // and the state file written.
+  void terminationSignalsSaveAsClosingDoes() {
+    for (const int signal : {SIGTERM, SIGINT, SIGHUP}) {
+      QTemporaryDir dir;
+      QVERIFY(dir.isValid());
+      const std::string link = dir.filePath(QStringLiteral("controller")).toStdString();
+      morvek::testing::ChildProcess sim({TORVANE_SIM, "--link", link},
+                                        dir.filePath(QStringLiteral("sim")).toStdString());
+      QTRY_VERIFY_WITH_TIMEOUT(std::filesystem::exists(link), 3000);
+      qputenv("MORVEK_CONFIG_DIR", dir.path().toLocal8Bit());
+      morvek::testing::ChildProcess program({MORVEK_APP, "--com", "1=" + link},
+                                            dir.filePath(QStringLiteral("app")).toStdString());
+      QVERIFY(program.started());
+      // Running: its window is up and its port open; nothing is saved before the end.
+      QTest::qWait(2500);
+      const std::filesystem::path config = dir.path().toStdString();
+      QVERIFY(!std::filesystem::exists(config / "_Morvek_v84.ini"));
+      program.Signal(signal);
+      QCOMPARE(program.Wait(std::chrono::seconds(10)), 0);
+      QVERIFY2(std::filesystem::exists(config / "Morvek_v84.ini"), program.Err().c_str());
+      QVERIFY(std::filesystem::exists(config / "_Morvek_v84.ini"));
+      sim.Signal(SIGTERM);
+      sim.Wait();
+    }
+  }
 };
 
 QTEST_MAIN(DemoE2eTest)

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QObject>
+
+namespace morvek::app {
+
+// SIGTERM, SIGINT and SIGHUP end the program as closing the window does: the event loop
+// returns and the shutdown saves the settings and the state file, so a desktop logout or a
+// Ctrl+C in the terminal never loses the tune on screen. The handler only writes one byte to a
+// pipe; the event loop reads it.
+class TerminationSignals : public QObject {
+  Q_OBJECT
+
+ public:
+  explicit TerminationSignals(QObject* parent = nullptr);
+};
+
+}  // namespace morvek::app
