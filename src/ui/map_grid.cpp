@@ -155,27 +155,13 @@ void MapGrid::SetAdvanceCaptions(const QString& base_advance, const QString& cyl
 }
 
 void MapGrid::Show(const MapPageView& view) {
+  // The values, ranges and boxes come from the page values; only the millisecond texts are
+  // the grid's own.
+  if (!view.show_ms) return;
   setUpdatesEnabled(false);
-  if (view.page != shown_page_) {
-    for (QSpinBox* cell : cells_) cell->setMaximum(view.cell_maximum);
-    shown_page_ = view.page;
-  }
-  for (int i = 0; i < model::kMapColumns; ++i) {
-    const QSignalBlocker block(rpm_[i]);
-    rpm_[i]->setValue(view.rpm[i]);
-  }
   for (int k = 0; k < model::kMapCells; ++k) {
-    const QSignalBlocker block(cells_[k]);
-    cells_[k]->setValue(view.cells[k]);
-    if (view.show_ms) ms_[k]->setText(QString::fromStdString(view.ms_texts[k]));
-  }
-  tps_->setChecked(view.tps_map);
-  all_->setChecked(view.all_flag);
-  if (view.page == kAdvancePage) {
-    for (int k = 0; k < 3; ++k) {
-      const QSignalBlocker block(misc_[k]);
-      misc_[k]->setValue(view.advance_misc[k]);
-    }
+    const QString text = QString::fromStdString(view.ms_texts[k]);
+    if (ms_[k]->text() != text) ms_[k]->setText(text);
   }
   setUpdatesEnabled(true);
 }

@@ -69,7 +69,6 @@ class MapGrid : public QGroupBox {
   QCheckBox* tps_ = nullptr;
   QCheckBox* zobr_ms_ = nullptr;
   QFrame* bevel_ = nullptr;
-  int shown_page_ = -1;
   pages::GridDisplayMode mode_ = pages::GridDisplayMode::kEditable;
 };
 
