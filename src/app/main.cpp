@@ -14,6 +14,7 @@
 #include "app/demo.h"
 #include "app/termination_signals.h"
 #include "files/config_paths.h"
+#include "files/program_folders.h"
 #include "serial/port_directory.h"
 #include "serial/serial_transport.h"
 #include "serial/system_ports.h"
@@ -77,7 +78,10 @@ int Run(int argc, char** argv) {
   options.prompts = &prompts;
   options.config_directory = morvek::files::ConfigDirectory();
   options.arguments = line.arguments;
-  options.program_directory = QCoreApplication::applicationDirPath().toStdString();
+  const morvek::files::ProgramFolders folders = morvek::files::FindProgramFolders(
+      QCoreApplication::applicationDirPath().toStdString(), options.config_directory);
+  options.program_directory = folders.manuals;
+  options.data_directory = folders.data_directory;
   if (demo) options.com_port_override = 0;
   morvek::app::Application app(options);
   // Ends the event loop; the application's shutdown then saves as closing the window does.
