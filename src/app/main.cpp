@@ -18,6 +18,7 @@
 #include "serial/port_directory.h"
 #include "serial/serial_transport.h"
 #include "serial/system_ports.h"
+#include "ui/program_icon.h"
 #include "ui/prompts.h"
 
 namespace {
@@ -44,6 +45,9 @@ class GuardedApplication : public QApplication {
 
 int Run(int argc, char** argv) {
   QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+  QApplication::setWindowIcon(morvek::ui::ProgramIcon());
+  // Lets the desktop match the window to its menu entry and icon.
+  QGuiApplication::setDesktopFileName(QStringLiteral("org.example.morvek.Morvek"));
   std::vector<std::string> args;
   for (int i = 1; i < argc; ++i) args.emplace_back(argv[i]);
   const morvek::app::CommandLine line = morvek::app::ParseCommandLine(args);
