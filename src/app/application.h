@@ -37,8 +37,10 @@ struct ApplicationOptions {
   std::filesystem::path config_directory;
   // The program's arguments after its name; the first may be a language word.
   std::vector<std::string> arguments;
-  // Where the help manuals and data.ign live (the program's directory).
+  // Where the help manuals live (the program's directory, or its shared folder when installed).
   std::filesystem::path program_directory;
+  // Where data.ign lives; empty: the program's directory.
+  std::filesystem::path data_directory;
   // Device paths of the Com menu items (hints); empty entries are unknown.
   std::vector<std::string> com_devices;
   // A port chosen for this run whatever the settings say (the demo's COM1).

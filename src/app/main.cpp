@@ -14,9 +14,11 @@
 #include "app/demo.h"
 #include "app/termination_signals.h"
 #include "files/config_paths.h"
+#include "files/program_folders.h"
 #include "serial/port_directory.h"
 #include "serial/serial_transport.h"
 #include "serial/system_ports.h"
+#include "ui/program_icon.h"
 #include "ui/prompts.h"
 
 namespace {
@@ -43,6 +45,9 @@ class GuardedApplication : public QApplication {
 
 int Run(int argc, char** argv) {
   QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+  QApplication::setWindowIcon(morvek::ui::ProgramIcon());
+  // Lets the desktop match the window to its menu entry and icon.
+  QGuiApplication::setDesktopFileName(QStringLiteral("org.example.morvek.Morvek"));
   std::vector<std::string> args;
   for (int i = 1; i < argc; ++i) args.emplace_back(argv[i]);
   const morvek::app::CommandLine line = morvek::app::ParseCommandLine(args);
@@ -77,7 +82,10 @@ int Run(int argc, char** argv) {
   options.prompts = &prompts;
   options.config_directory = morvek::files::ConfigDirectory();
   options.arguments = line.arguments;
-  options.program_directory = QCoreApplication::applicationDirPath().toStdString();
+  const morvek::files::ProgramFolders folders = morvek::files::FindProgramFolders(
+      QCoreApplication::applicationDirPath().toStdString(), options.config_directory);
+  options.program_directory = folders.manuals;
+  options.data_directory = folders.data_directory;
   if (demo) options.com_port_override = 0;
   morvek::app::Application app(options);
   // Ends the event loop; the application's shutdown then saves as closing the window does.

@@ -91,8 +91,11 @@ void FormCreate(Application& app) {
   editor.ApplyDefaults(model::DefaultsScope::kWholeImage);
   // 6. Centred on the screen.
   CentreWindow(w);
-  // 7. data.ign beside the program.
-  app.exe_dir_file_path() = app.options().program_directory / "data.ign";
+  // 7. data.ign beside the program (in the user's folder when the program is installed).
+  const ApplicationOptions& options = app.options();
+  app.exe_dir_file_path() =
+      (options.data_directory.empty() ? options.program_directory : options.data_directory) /
+      "data.ign";
   // 8. Settings and the state file.
   LoadedIndexes loaded = LoadSettings(app, com_port_default);
   // 9. The page-change handler for the active page.
