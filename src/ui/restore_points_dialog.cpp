@@ -72,6 +72,10 @@ void RestorePointsDialog::ApplyLanguage(i18n::Language language) {
 }
 
 void RestorePointsDialog::SetRows(const std::vector<RestorePointRow>& rows) {
+  // A point kept while the list is open must not move the user's choice.
+  const std::string chosen = SelectedId();
+  int select = rows.empty() ? -1 : 0;
+  table_->clearSelection();
   table_->setRowCount(static_cast<int>(rows.size()));
   for (int r = 0; r < static_cast<int>(rows.size()); ++r) {
     const RestorePointRow& row = rows[static_cast<std::size_t>(r)];
@@ -82,9 +86,10 @@ void RestorePointsDialog::SetRows(const std::vector<RestorePointRow>& rows) {
       item->setData(kIdRole, QString::fromStdString(row.id));
       table_->setItem(r, c, item);
     }
+    if (row.id == chosen) select = r;
   }
   table_->resizeColumnsToContents();
-  if (!rows.empty()) table_->selectRow(0);
+  if (select >= 0) table_->selectRow(select);
   UpdateButtons();
 }
 

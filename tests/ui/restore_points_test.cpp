@@ -168,6 +168,21 @@ class RestorePointsTest : public QObject {
     f.Find<QAction>("MenuRestorePoints")->trigger();
     QCOMPARE(table->horizontalHeaderItem(0)->text(), QStringLiteral("Zeit"));
     QCOMPARE(button("ButtonRestoreClose")->text(), QStringLiteral("Schließen"));
+
+    // A point kept while the list is open joins it without moving the user's choice.
+    for (int k = 0; k < 2; ++k) {
+      point.time_ms += 1000;
+      QVERIFY(store.Add(point) == morvek::files::FileError::kOk);
+    }
+    f.Find<QAction>("MenuRestorePoints")->trigger();
+    QCOMPARE(table->rowCount(), 2);
+    table->selectRow(1);
+    const std::string chosen = dialog->SelectedId();
+    QCOMPARE(chosen, store.List()[1].id);
+    f.app->restore_commands().ProgrammingStarts({3});
+    QCOMPARE(table->rowCount(), 3);
+    QCOMPARE(table->item(0, 1)->text(), QStringLiteral("Programmiert"));
+    QCOMPARE(dialog->SelectedId(), chosen);
   }
 };
 
