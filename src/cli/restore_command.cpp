@@ -76,6 +76,11 @@ int Export(const files::RestorePointStore& store, const std::string& id, const s
 int RunRestoreCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
                       const BuildStamp& stamp, const std::filesystem::path& config_directory) {
   if (args.size() < 2) return Usage(err, "restore needs list or export");
+  for (const std::string& a : args)
+    if (a == "--help" || a == "-h") {
+      out << kUsage;
+      return kExitOk;
+    }
   if (config_directory.empty())
     return Usage(err, "no configuration directory (set MORVEK_CONFIG_DIR or HOME)");
   const files::RestorePointStore store(files::RestorePointStore::DirectoryIn(config_directory));

@@ -140,6 +140,8 @@ TEST_F(RestoreCommandTest, BadRequestsFailWithTheirExitCodeAndWriteNothing) {
        kExitFileError,
        "nothing was written"},
   };
+  EXPECT_EQ(Run({"export", "--help"}), kExitOk);
+  EXPECT_EQ(out_.str().rfind("usage: morvek-cli restore list", 0), 0u) << out_.str();
   for (const auto& c : cases) {
     EXPECT_EQ(Run(c.args), c.code) << c.says;
     EXPECT_NE(err_.str().find(c.says), std::string::npos) << err_.str();
