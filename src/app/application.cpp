@@ -10,6 +10,7 @@
 #include "app/layout_hub_runner.h"
 #include "app/page_controller.h"
 #include "app/print_command.h"
+#include "app/restore_commands.h"
 #include "app/shutdown.h"
 #include "app/startup.h"
 #include "app/tool_commands.h"
@@ -37,6 +38,12 @@ Application::Application(ApplicationOptions options)
           [this] { OnPagesArrived(); },
           [this] { SetCurrentFileName({}); },
           [] {},
+          [this](link::ImageSource source) {
+            if (restore_) restore_->ImageConfirmed(source);
+          },
+          [this](const std::vector<int>& pages) {
+            if (restore_) restore_->ProgrammingStarts(pages);
+          },
       }) {
   session_ = std::make_unique<link::Session>(*options_.transport, editor_.image(),
                                              editor_.program_flags(), owner_);
@@ -47,6 +54,7 @@ Application::Application(ApplicationOptions options)
   files_ = std::make_unique<FileCommands>(*this, *page_);
   about_ = std::make_unique<ui::AboutWindow>(__DATE__, __TIME__, window_.get());
   print_ = std::make_unique<PrintCommand>(*this);
+  restore_ = std::make_unique<RestoreCommands>(*this, *page_);
   highlight_ = std::make_unique<ui::HighlightPainter>(*window_);
   ConnectWindow();
   // Changes not programmed are kept in the state file; the user is asked once whether to go.

@@ -28,6 +28,7 @@ class EditCommands;
 class FileCommands;
 class PageController;
 class PrintCommand;
+class RestoreCommands;
 class ToolCommands;
 class TuningCommands;
 
@@ -96,6 +97,7 @@ class Application : public QObject {
   EditCommands& edit_commands() { return *edit_; }
   FileCommands& file_commands() { return *files_; }
   PrintCommand& print_command() { return *print_; }
+  RestoreCommands& restore_commands() { return *restore_; }
   // The limits pass over the image and the settings it bounds (language, ports).
   void RunLimitsPass(int* language_index = nullptr, int* com_port_index = nullptr,
                      int* com_auto_index = nullptr);
@@ -144,6 +146,7 @@ class Application : public QObject {
   std::unique_ptr<FileCommands> files_;
   std::unique_ptr<ui::AboutWindow> about_;
   std::unique_ptr<PrintCommand> print_;
+  std::unique_ptr<RestoreCommands> restore_;
   std::unique_ptr<ui::HighlightPainter> highlight_;
   QTimer timer_;
   int rendered_monitor_revision_ = -1;

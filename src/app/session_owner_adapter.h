@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <vector>
 
 #include "link/session_owner.h"
 
@@ -16,6 +17,8 @@ class SessionOwnerAdapter : public link::SessionOwner {
     std::function<void()> pages_arrived;
     std::function<void()> clear_current_file_name;
     std::function<void()> monitor_frame_decoded;
+    std::function<void(link::ImageSource)> image_confirmed;
+    std::function<void(const std::vector<int>&)> programming_starts;
   };
 
   explicit SessionOwnerAdapter(Hooks hooks) : hooks_(std::move(hooks)) {}
@@ -28,6 +31,12 @@ class SessionOwnerAdapter : public link::SessionOwner {
   void MonitorFrameDecoded() override { Call(hooks_.monitor_frame_decoded); }
   // The application marks the live operating point after every tick itself.
   void UpdateLiveHighlight() override {}
+  void ImageConfirmed(link::ImageSource source) override {
+    if (hooks_.image_confirmed) hooks_.image_confirmed(source);
+  }
+  void ProgrammingStarts(const std::vector<int>& pages) override {
+    if (hooks_.programming_starts) hooks_.programming_starts(pages);
+  }
 
  private:
   static void Call(const std::function<void()>& f) {

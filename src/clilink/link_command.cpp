@@ -3,11 +3,14 @@
 #include <QCoreApplication>
 #include <QTimer>
 #include <cstdio>
+#include <functional>
 #include <ostream>
 
 #include "clilink/link_options.h"
 #include "clilink/monitor_line.h"
+#include "clilink/restore_point_writer.h"
 #include "clilink/saving_watch.h"
+#include "files/config_paths.h"
 #include "files/parameter_file_reader.h"
 #include "files/parameter_file_writer.h"
 #include "i18n/text_table.h"
@@ -43,7 +46,17 @@ class CliOwner : public link::SessionOwner {
   void ClearCurrentFileName() override {}
   void MonitorFrameDecoded() override { ++frames; }
   void UpdateLiveHighlight() override {}
+  void ImageConfirmed(link::ImageSource source) override {
+    if (store_point)
+      store_point(source == link::ImageSource::kRead ? files::RestoreKind::kRead
+                                                     : files::RestoreKind::kVerify,
+                  {1, 2, 3, 4, 5, 6, 7, 8, 9});
+  }
+  void ProgrammingStarts(const std::vector<int>& pages) override {
+    if (store_point) store_point(files::RestoreKind::kProgram, pages);
+  }
   int frames = 0;
+  std::function<void(files::RestoreKind, std::vector<int>)> store_point;
 
  private:
   model::Editor& editor_;
@@ -75,7 +88,13 @@ class Runner {
         err_(err),
         transport_(directory_),
         owner_(editor_),
-        session_(transport_, editor_.image(), editor_.program_flags(), owner_) {}
+        session_(transport_, editor_.image(), editor_.program_flags(), owner_) {
+    // Every image the controller was found to hold, and every image about to be programmed.
+    owner_.store_point = [this](files::RestoreKind kind, std::vector<int> pages) {
+      StoreRestorePoint(files::ConfigDirectory(), kind, std::move(pages), editor_.image(),
+                        session_.identification(), PortShown(), err_);
+    };
+  }
 
   int Run(const std::string& build_date, const std::string& build_time) {
     std::string bad;

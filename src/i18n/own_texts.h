@@ -10,6 +10,22 @@ namespace morvek::i18n {
 enum class OwnText : std::uint8_t {
   kPendingPages,          // the status bar's list of pages changed but not programmed
   kClosePendingQuestion,  // asked when the window closes with such pages
+  // The restore points: the File menu item, the dialog and its messages.
+  kMenuRestorePoints,
+  kRestorePointsTitle,
+  kColumnTime,
+  kColumnKind,
+  kColumnPort,
+  kColumnController,
+  kColumnPages,
+  kKindRead,
+  kKindVerify,
+  kKindProgram,
+  kButtonLoad,
+  kButtonExport,
+  kButtonClose,
+  kRestorePointNotStored,  // followed by the system's reason
+  kRestorePointUnreadable,
   kCount
 };
 

@@ -1,6 +1,12 @@
 #pragma once
 
+#include <cstdint>
+#include <vector>
+
 namespace morvek::link {
+
+// Which command found the controller holding the image.
+enum class ImageSource : std::uint8_t { kRead, kVerify };
 
 // What the Session asks of the window that owns it (the editor and the page on screen).
 // Every call happens inside Session::Tick() or a Session command.
@@ -23,6 +29,10 @@ class SessionOwner {
   virtual void MonitorFrameDecoded() = 0;
   // The last step of every tick: move the live operating-point highlight.
   virtual void UpdateLiveHighlight() = 0;
+  // A read or a verify ended OK: the controller holds exactly the image's pages 1..9.
+  virtual void ImageConfirmed(ImageSource /*source*/) {}
+  // Programming starts: the image's `pages` (ascending) are about to be sent.
+  virtual void ProgrammingStarts(const std::vector<int>& /*pages*/) {}
 };
 
 }  // namespace morvek::link

@@ -1,6 +1,7 @@
 #include "link/transactions.h"
 
 #include <algorithm>
+#include <vector>
 
 #include "link/link_texts.h"
 
@@ -17,6 +18,7 @@ constexpr int kPayloadByteNeverVerified = 1;  // image byte 1, reserved
 std::string Transactions::Text(TextId id) const { return LinkText(id, c_.language); }
 
 void Transactions::Read() {
+  started_as_ = TransactionMode::kRead;
   c_.state.transaction_mode = TransactionMode::kRead;
   c_.state.current_command = kCmdReadPage0;
   c_.state.attempt_counter = 0;
@@ -31,6 +33,7 @@ void Transactions::Verify() {
   c_.owner.CollectActivePage();
   c_.owner.RunLimitsPass();
   c_.owner.RefreshActivePage();
+  started_as_ = TransactionMode::kVerify;
   c_.state.transaction_mode = TransactionMode::kVerify;
   c_.state.current_command = kCmdVerifyPage1;
   c_.state.attempt_counter = 0;
@@ -52,6 +55,11 @@ void Transactions::Program() {
 void Transactions::StartProgramming() {
   const int page = c_.program_flags.Lowest();
   if (page < 0) return;
+  std::vector<int> pages;
+  for (int p = model::kFirstImagePage; p <= model::kLastImagePage; ++p)
+    if (c_.program_flags.Test(p)) pages.push_back(p);
+  started_as_ = TransactionMode::kProgram;
+  c_.owner.ProgrammingStarts(pages);
   c_.state.current_command = static_cast<std::uint8_t>(kCmdProgramPage0 + page);
   c_.state.attempt_counter = 0;
   c_.status.SetProgress(page);
@@ -206,6 +214,9 @@ void Transactions::HandleVerify(const DeviceFrame& frame, int page) {
   c_.status.SetProgressToMax();
   c_.status.ShowMessage(Text(TextId::MsgVerify) + " OK");
   c_.state.transaction_mode = TransactionMode::kNone;
+  // The pass that follows a program confirms what the program's own point already holds.
+  if (started_as_ == TransactionMode::kRead) c_.owner.ImageConfirmed(ImageSource::kRead);
+  if (started_as_ == TransactionMode::kVerify) c_.owner.ImageConfirmed(ImageSource::kVerify);
 }
 
 }  // namespace morvek::link

@@ -62,6 +62,8 @@ class Transactions {
 
   Context c_;
   bool verify_after_program_ = false;
+  // The command that started the running transaction; a verify pass keeps it.
+  TransactionMode started_as_ = TransactionMode::kNone;
   IdentificationArea identification_area_{};
   IdentificationTexts identification_;
 };

@@ -14,6 +14,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "i18n/own_texts.h"
 #include "ui/colours.h"
 #include "ui/com_menu.h"
 #include "ui/gauge.h"
@@ -195,6 +196,8 @@ void MainWindow::BuildMenus() {
   AddAction(file, "MenuSave", "&Save", QKeySequence(Qt::Key_F2), false);
   AddAction(file, "MenuSaveExeDir", "Save to exe dir", QKeySequence(Qt::CTRL | Qt::Key_F2), false);
   file->addSeparator();
+  AddAction(file, "MenuRestorePoints", "Restore points…", QKeySequence(), false);
+  file->addSeparator();
   AddAction(file, "MenuPrint", "&Print", QKeySequence(Qt::CTRL | Qt::Key_P), false);
   file->addSeparator();
   AddAction(file, "MenuExit", "E&xit", QKeySequence(), true);
@@ -303,6 +306,9 @@ void MainWindow::ApplyLanguage(i18n::Language language, const std::string& title
   };
   grid_->SetAdvanceCaptions(text(i18n::TextId::TxtBaseAdvance),
                             text(i18n::TextId::TxtCylinderCorrection));
+  const std::string_view restore = i18n::Text(i18n::OwnText::kMenuRestorePoints, language);
+  action("MenuRestorePoints")
+      ->setText(QString::fromUtf8(restore.data(), static_cast<qsizetype>(restore.size())));
   setWindowTitle(QString::fromStdString(title));
 }
 

@@ -30,6 +30,8 @@ class CliLinkTest : public ::testing::Test {
     ASSERT_NE(mkdtemp(tmpl), nullptr);
     dir_ = tmpl;
     link_ = (dir_ / "controller").string();
+    // Restore points go to the test's own configuration directory.
+    setenv("MORVEK_CONFIG_DIR", (dir_ / "config").c_str(), 1);
   }
   void TearDown() override {
     sim_.reset();
@@ -102,6 +104,51 @@ TEST_F(CliLinkTest, ProgramThenVerify) {
   r = Cli({"read", "--port", link_, "-o", File("back.ign")});
   ASSERT_EQ(r.code, 0) << r.err;
   EXPECT_EQ(ImageOf(File("back.ign")), ImageOf(File("bike5.ign")));
+}
+
+// Every read and every program leaves a restore point; a failed verify leaves none. The list
+// names them newest first and an exported point is the image it holds.
+TEST_F(CliLinkTest, ReadAndProgramLeaveRestorePointsThatExportAsFiles) {
+  ASSERT_EQ(Cli({"new", "--bike", "1", "-o", File("bike1.ign")}).code, 0);
+  ASSERT_EQ(Cli({"new", "--bike", "6", "-o", File("bike6.ign")}).code, 0);
+  CliResult r = Cli({"restore", "list"});
+  ASSERT_EQ(r.code, 0) << r.err;
+  EXPECT_NE(r.out.find("no restore points"), std::string::npos) << r.out;
+
+  StartSim({"--no-wire-delay", "--load", File("bike1.ign")});
+  ASSERT_EQ(Cli({"read", "--port", link_, "-o", File("read.ign")}).code, 0);
+  EXPECT_EQ(Cli({"verify", File("bike6.ign"), "--port", link_}).code, 1);
+  r = Cli({"program", File("bike6.ign"), "--port", link_});
+  ASSERT_EQ(r.code, 0) << r.err;
+  EXPECT_EQ(r.err.find("warning"), std::string::npos) << r.err;
+
+  r = Cli({"restore", "list"});
+  ASSERT_EQ(r.code, 0) << r.err;
+  std::vector<std::string> lines;
+  for (std::size_t at = 0, end; (end = r.out.find('\n', at)) != std::string::npos; at = end + 1)
+    lines.push_back(r.out.substr(at, end - at));
+  ASSERT_EQ(lines.size(), 3u) << r.out;  // the heading, the program, the read
+  EXPECT_EQ(lines[0].rfind("#", 0), 0u) << lines[0];
+  for (const char* column : {"ID", "TIME", "KIND", "PORT", "CONTROLLER", "PAGES"})
+    EXPECT_NE(lines[0].find(column), std::string::npos) << column;
+  EXPECT_EQ(lines[1].rfind("1 ", 0), 0u) << lines[1];
+  EXPECT_NE(lines[1].find(" program "), std::string::npos) << lines[1];
+  EXPECT_NE(lines[2].find(" read "), std::string::npos) << lines[2];
+  for (const std::string& line : {lines[1], lines[2]}) {
+    EXPECT_NE(line.find(link_), std::string::npos) << "names the port: " << line;
+    EXPECT_EQ(line.substr(line.size() - 3), "1-9") << line;
+  }
+
+  ASSERT_EQ(Cli({"restore", "export", "2", "-o", File("from-read.ign")}).code, 0);
+  EXPECT_EQ(ImageOf(File("from-read.ign")), ImageOf(File("read.ign")));
+  // By id: the second column of the list.
+  const std::string id = lines[1].substr(
+      lines[1].find_first_not_of(' ', 2),
+      lines[1].find(' ', lines[1].find_first_not_of(' ', 2)) - lines[1].find_first_not_of(' ', 2));
+  r = Cli({"restore", "export", id, "-o", File("from-program.ign")});
+  ASSERT_EQ(r.code, 0) << id << "\n" << r.err;
+  EXPECT_EQ(ImageOf(File("from-program.ign")), ImageOf(File("bike6.ign")));
+  EXPECT_NE(ImageOf(File("from-program.ign")), ImageOf(File("from-read.ign")));
 }
 
 // "Program device: OK" is earned only by a controller seen saving (or, when it reports no

@@ -76,6 +76,10 @@ class RecordingOwner : public SessionOwner {
   void ClearCurrentFileName() override { calls.push_back("ClearFileName"); }
   void MonitorFrameDecoded() override { ++monitor_frames; }
   void UpdateLiveHighlight() override { ++highlights; }
+  void ImageConfirmed(ImageSource source) override { confirmed.push_back(source); }
+  void ProgrammingStarts(const std::vector<int>& pages) override {
+    programming_starts.push_back(pages);
+  }
 
   int Count(const std::string& name) const {
     return static_cast<int>(std::count(calls.begin(), calls.end(), name));
@@ -84,6 +88,8 @@ class RecordingOwner : public SessionOwner {
   std::vector<std::string> calls;
   int monitor_frames = 0;
   int highlights = 0;
+  std::vector<ImageSource> confirmed;
+  std::vector<std::vector<int>> programming_starts;
 };
 
 // A frame with the given code and bytes (by frame offset), checksum sealed.

@@ -1,5 +1,7 @@
 #include "link/transactions.h"
 
+#include <functional>
+
 #include "session_fixture.h"
 
 namespace morvek::link {
@@ -245,6 +247,103 @@ TEST_F(TransactionTest, RepliesWithAWrongCodeOrChecksumAreRepeated) {
   session.Tick();
   EXPECT_EQ(session.transaction_mode(), TransactionMode::kNone);
   EXPECT_EQ(session.status_line().text, "Program device: OK");
+}
+
+// A session of its own for each case of a table.
+struct Rig {
+  Rig() {
+    session.Start();
+    for (int p = 1; p <= 9; ++p)
+      for (int k = 0; k < 150; ++k)
+        controller.pages[static_cast<std::size_t>(p)][static_cast<std::size_t>(k)] =
+            static_cast<std::uint8_t>(p * 31 + k);
+    image = ControllerImage();
+  }
+  model::ParameterImage ControllerImage() const {
+    model::ParameterImage held;
+    for (int p = 1; p <= 9; ++p)
+      std::copy(controller.pages[static_cast<std::size_t>(p)].begin(),
+                controller.pages[static_cast<std::size_t>(p)].end(), held.Page(p).begin());
+    return held;
+  }
+  bool RunTransaction() {
+    for (int i = 0; i < 400; ++i) {
+      session.Tick();
+      if (session.transaction_mode() == TransactionMode::kNone) return true;
+    }
+    return false;
+  }
+  testing::FakeTransport transport;
+  testing::TestController controller{transport};
+  model::ParameterImage image;
+  model::PageProgramFlags flags;
+  testing::RecordingOwner owner;
+  Session session{transport, image, flags, owner};
+};
+
+// The owner hears of every image the controller was found to hold, and of every image about
+// to be programmed, so that it can keep them; failures report nothing.
+TEST(TransactionOwner, HearsOfConfirmedImagesAndOfProgrammingStarts) {
+  struct Case {
+    const char* name;
+    std::function<void(Rig&)> start;
+    std::vector<ImageSource> confirmed;
+    std::vector<std::vector<int>> programming;
+  };
+  const std::vector<int> all{1, 2, 3, 4, 5, 6, 7, 8, 9};
+  const Case cases[] = {
+      {"read", [](Rig& r) { r.session.Read(); }, {ImageSource::kRead}, {}},
+      {"verify equal", [](Rig& r) { r.session.Verify(); }, {ImageSource::kVerify}, {}},
+      {"verify different",
+       [](Rig& r) {
+         r.image.SetByte(700, static_cast<std::uint8_t>(r.image.Byte(700) + 1));
+         r.session.Verify();
+       },
+       {},
+       {}},
+      {"read of another version",
+       [](Rig& r) {
+         r.controller.pages[0][10] = 83;
+         r.session.Read();
+       },
+       {},
+       {}},
+      {"read unanswered",
+       [](Rig& r) {
+         r.controller.silent = true;
+         r.session.Read();
+       },
+       {},
+       {}},
+      // Its verify pass confirms the image the program's own point holds.
+      {"program", [](Rig& r) { r.session.Program(); }, {}, {all}},
+      {"programming after change",
+       [](Rig& r) {
+         r.flags.Set(7);
+         r.flags.Set(2);
+         r.session.StartProgramming();
+       },
+       {},
+       {{2, 7}}},
+      {"programming that fails",
+       [](Rig& r) {
+         r.controller.corrupt_echo = true;
+         r.flags.Set(4);
+         r.session.StartProgramming();
+       },
+       {},
+       {{4}}},
+  };
+  for (const Case& c : cases) {
+    Rig r;
+    c.start(r);
+    // Programming is announced before its first page goes out.
+    EXPECT_EQ(r.owner.programming_starts, c.programming) << c.name;
+    EXPECT_TRUE(r.transport.written.empty()) << c.name;
+    EXPECT_TRUE(r.RunTransaction()) << c.name;
+    EXPECT_EQ(r.owner.confirmed, c.confirmed) << c.name;
+    EXPECT_EQ(r.owner.programming_starts, c.programming) << c.name;
+  }
 }
 
 }  // namespace

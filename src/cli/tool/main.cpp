@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "cli/cli_app.h"
+#include "cli/restore_command.h"
 #include "clilink/link_command.h"
 
 int main(int argc, char** argv) {
@@ -17,5 +18,7 @@ int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     return morvek::clilink::RunLinkCommand(args, std::cout, std::cerr, __DATE__, __TIME__);
   }
+  if (!args.empty() && args[0] == "restore")
+    return morvek::cli::RunRestoreCommand(args, std::cout, std::cerr, {__DATE__, __TIME__});
   return morvek::cli::RunCli(args, std::cout, std::cerr, {__DATE__, __TIME__});
 }
