@@ -10,6 +10,17 @@ namespace morvek::i18n {
 enum class OwnText : std::uint8_t {
   kPendingPages,          // the status bar's list of pages changed but not programmed
   kClosePendingQuestion,  // asked when the window closes with such pages
+  // What reading a parameter file met. In the finding lines %W stands for the keyword and
+  // element, %X for what the file writes, %U for the value used, %R for a range, %N for a count.
+  kFileFindingsHeading,
+  kFindingNotANumber,
+  kFindingBeyondField,
+  kFindingOutsideRange,
+  kFindingMissingSection,
+  kFindingBeforeBike,
+  kFindingIgnoredText,
+  kFindingNotCarried,
+  kFindingEndOfFile,  // kFindingNotANumber when the file itself ended the section
   kCount
 };
 
