@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "files/parameter_file_reader.h"
+#include "files/parameter_file_writer.h"
 #include "model/editor.h"
 #include "model/field_table.h"
 #include "test_support.h"
@@ -97,6 +98,18 @@ TEST(FileFindings, EachProblemIsNamedWithWhatWasWrittenAndWhatIsUsed) {
         {K::kBeforeBike, "FAN"}}},
   };
   for (const Case& c : cases) EXPECT_EQ(Findings(c.text), c.expected) << c.name;
+}
+
+// The program's own files never warn: a warning on every file would teach users to ignore it.
+TEST(FileFindings, EveryPresetsOwnFileIsClean) {
+  for (int preset = 0; preset < 8; ++preset) {
+    model::Editor editor;
+    testing::ApplyPresetDefaults(editor, preset);
+    const std::string text =
+        WriteParameterFile(editor.image(), VersionTexts{"-", "-", "-", "-", "-"});
+    EXPECT_EQ(Findings(text), std::vector<FileFinding>{}) << preset;
+    EXPECT_EQ(UncarriedValues(editor.image()), std::vector<FileFinding>{}) << preset;
+  }
 }
 
 TEST(FileFindings, OnlyMissingSectionsAndUnreadableNumbersMakeAFileIncomplete) {
