@@ -6,6 +6,7 @@
 
 #include "app/application.h"
 #include "app/page_controller.h"
+#include "files/file_findings.h"
 #include "files/file_io.h"
 #include "files/parameter_file_reader.h"
 #include "files/parameter_file_writer.h"
@@ -81,6 +82,9 @@ bool FileCommands::OpenPath(const std::string& path, bool active_page_only) {
   if (r.version == 0) return false;
   // As after every bulk change: limits pass, refresh, one undo step.
   page_.Finish(page_.pages().AfterChange(page_.values()));
+  // What the file does not say as a tune should is listed once, after the values are shown.
+  const std::vector<files::FileFinding> findings = files::FileFindings(r, app_.editor().image());
+  if (!findings.empty()) app_.prompts().Message(files::FormatFindings(findings, language));
   app_.SetCurrentFileName(path);
   app_.last_file_path() = path;
   save_name_ = path;

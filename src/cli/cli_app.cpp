@@ -1,6 +1,7 @@
 #include "cli/cli_app.h"
 
 #include "cli/command_line.h"
+#include "files/file_findings.h"
 #include "files/parameter_file_layout.h"
 #include "files/parameter_file_reader.h"
 #include "files/parameter_file_writer.h"
@@ -41,18 +42,15 @@ int Save(const std::string& path, const model::Editor& editor, const BuildStamp&
 }
 
 // Reads a file as a full open does; returns the exit code of a failure, or -1 when loaded.
-int Load(const std::string& path, model::Editor& editor, std::ostream& err) {
+int Load(const std::string& path, model::Editor& editor, std::ostream& err, files::ReadResult& r) {
   StartUpDefaults(editor);
-  const files::ReadResult r = files::OpenParameterFile(path, editor, false);
+  r = files::OpenParameterFile(path, editor, false);
   if (!r.opened) {
     err << "morvek-cli: " << path << ": " << English(i18n::TextId::MsgOpenFileError) << "\n  "
         << r.open_failure << "\n";
     return kExitFileError;
   }
   for (i18n::TextId id : r.messages) err << "morvek-cli: " << path << ": " << English(id) << "\n";
-  for (const std::string& keyword : r.incomplete_keywords)
-    err << "morvek-cli: " << path << ": " << keyword
-        << " ends early (a value is missing or not a number); the rest keeps its default\n";
   if (r.version == 0) {
     if (r.messages.empty())
       err << "morvek-cli: " << path << ": not a parameter file (no KALVORIN_KEY line)\n";
@@ -61,11 +59,11 @@ int Load(const std::string& path, model::Editor& editor, std::ostream& err) {
   return -1;
 }
 
-std::string FieldName(const model::Field& f, int element) {
-  std::string name(f.keyword);
-  if (!f.member.empty()) name += "." + std::string(f.member);
-  if (f.count > 1) name += "[" + std::to_string(element) + "]";
-  return name;
+void Warn(std::ostream& err, const std::string& path,
+          const std::vector<files::FileFinding>& findings) {
+  for (const files::FileFinding& f : findings)
+    err << "morvek-cli: " << path
+        << ": warning: " << files::FormatFinding(f, i18n::Language::kEnglish) << "\n";
 }
 
 int RunNew(const CommandLine& cl, std::ostream& out, std::ostream& err, const BuildStamp& stamp) {
@@ -85,12 +83,16 @@ int RunNew(const CommandLine& cl, std::ostream& out, std::ostream& err, const Bu
 int RunConvert(const CommandLine& cl, std::ostream& out, std::ostream& err,
                const BuildStamp& stamp) {
   model::Editor editor;
-  if (const int code = Load(cl.input, editor, err); code >= 0) return code;
-  // As the window has it after opening the file: limits pass and refresh.
+  files::ReadResult read;
+  if (const int code = Load(cl.input, editor, err, read); code >= 0) return code;
+  // As the window has it after opening the file: limits pass and refresh. Values outside
+  // their range that the limits pass leaves alone are written as the file says.
   pages::PageEditor pages(editor);
   pages::PageValues values;
   pages.AfterChange(values);
+  Warn(err, cl.input, files::FileFindings(read, editor.image()));
   if (const int code = Save(cl.output, editor, stamp, err); code != kExitOk) return code;
+  Warn(err, cl.output, files::UncarriedValues(editor.image()));
   out << "Converted " << cl.input << " to " << cl.output << " (version " << model::kProgramVersion
       << ")\n";
   return kExitOk;
@@ -98,9 +100,11 @@ int RunConvert(const CommandLine& cl, std::ostream& out, std::ostream& err,
 
 int RunCheck(const CommandLine& cl, std::ostream& out, std::ostream& err) {
   model::Editor editor;
-  if (const int code = Load(cl.input, editor, err); code >= 0) return code;
+  files::ReadResult result;
+  if (const int code = Load(cl.input, editor, err, result); code >= 0) return code;
   const model::ParameterImage read = editor.image();
   const model::LimitsReport report = editor.ApplyLimits();
+  const std::vector<files::FileFinding> findings = files::FileFindings(result, editor.image());
   int changed = 0;
   for (const model::Field& f : model::FieldTable()) {
     if (f.id == FieldId::kMemo) continue;
@@ -109,18 +113,24 @@ int RunCheck(const CommandLine& cl, std::ostream& out, std::ostream& err) {
       const int after = model::Stored(editor.image(), f.id, i);
       if (before == after) continue;
       ++changed;
-      out << FieldName(f, i) << ": " << files::FileValueOfField(f.id, before) << " -> "
-          << files::FileValueOfField(f.id, after) << "\n";
+      out << files::FieldElementName(f, i) << ": " << files::FileValueOfField(f.id, before)
+          << " -> " << files::FileValueOfField(f.id, after) << "\n";
     }
   }
   if (report.aps_voltages_equal) out << "note: APS.voltage1 and APS.voltage2 are equal\n";
-  if (changed == 0) {
+  for (const files::FileFinding& f : findings)
+    out << "warning: " << files::FormatFinding(f, i18n::Language::kEnglish) << "\n";
+  if (changed == 0 && findings.empty()) {
     out << cl.input << ": every value is within its limits\n";
     return kExitOk;
   }
-  out << cl.input << ": " << changed << (changed == 1 ? " value is" : " values are")
-      << " out of range\n";
-  return kExitOutOfRange;
+  if (changed > 0)
+    out << cl.input << ": " << changed << (changed == 1 ? " value is" : " values are")
+        << " out of range\n";
+  if (findings.empty()) return kExitOutOfRange;
+  out << cl.input << ": " << findings.size() << (findings.size() == 1 ? " warning" : " warnings")
+      << (files::IsIncomplete(findings) ? "; the file is not a complete tune\n" : "\n");
+  return kExitWarnings;
 }
 
 }  // namespace

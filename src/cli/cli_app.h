@@ -12,6 +12,7 @@ enum ExitCode : int {
   kExitUsage = 2,
   kExitFileError = 3,
   kExitNotAParameterFile = 4,
+  kExitWarnings = 5,  // check: the file is not a tune as written (the warnings say why)
 };
 
 // When and from what the tool was built; goes into the EXE line of written files.

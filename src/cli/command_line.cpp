@@ -18,7 +18,11 @@ std::string_view UsageText() {
          "  convert IN.ign -o OUT.ign   read a parameter file of version 63, 78 or 84 and\n"
          "                              write it as version 84\n"
          "  check IN.ign                list every value outside its legal range with the\n"
-         "                              value it would be corrected to\n"
+         "                              value it would be corrected to, and as warnings\n"
+         "                              whatever the file does not say as a tune should\n"
+         "                              (a word where a number belongs, a number the value\n"
+         "                              cannot hold, a value outside its range, a missing\n"
+         "                              section, words no keyword reads)\n"
          "  --help                      show this text\n"
          "\n"
          "Controller commands (PORT: a device path, COM1..COM20 or auto; --com N=PATH binds\n"
@@ -29,7 +33,9 @@ std::string_view UsageText() {
          "  verify IN.ign --port PORT        compare a parameter file with the controller\n"
          "                                   (pages 1..9 only: it does not ask the controller\n"
          "                                   for its protocol version)\n"
-         "  program IN.ign --port PORT       program it, verify it, wait for the saving\n"
+         "  program IN.ign --port PORT       program it, verify it, wait for the saving;\n"
+         "          [--force]                a file that lacks sections or has unreadable\n"
+         "                                   numbers is refused unless --force is given\n"
          "  monitor --port PORT [--count N]  print the live values, one line per frame\n"
          "\n"
          "Every successful read and verify and every program keeps the controller's image as a\n"
@@ -40,11 +46,13 @@ std::string_view UsageText() {
          "\n"
          "Exit status of the file commands: 0 success; 1 check found values out of range;\n"
          "2 bad arguments; 3 a file could not be read or written; 4 the input is not a\n"
-         "parameter file of a known version.\n"
+         "parameter file of a known version; 5 check found warnings (whether or not values\n"
+         "are out of range). convert, verify and program print the same warnings.\n"
          "Exit status of the controller commands: 0 success (\"Verify: OK\", \"Program\n"
          "device: OK\"); 1 read, verify or program error; 2 bad arguments; 3 the port\n"
          "cannot be opened; 4 the controller's protocol version differs; 5 the parameter\n"
-         "file cannot be read or written; 6 no result in time.\n";
+         "file cannot be read or written, or program refuses an incomplete one; 6 no\n"
+         "result in time.\n";
 }
 
 ParseResult ParseCommandLine(const std::vector<std::string>& args) {

@@ -11,6 +11,7 @@
 #include "clilink/restore_point_writer.h"
 #include "clilink/saving_watch.h"
 #include "files/config_paths.h"
+#include "files/file_findings.h"
 #include "files/parameter_file_reader.h"
 #include "files/parameter_file_writer.h"
 #include "i18n/text_table.h"
@@ -119,6 +120,7 @@ class Runner {
              << ": not a parameter file (no KALVORIN_KEY line)\n";
       if (!read.opened || read.version == 0) return kExitFileError;
       editor_.ApplyLimits();
+      if (const int code = WarnAboutFile(read); code != kExitOk) return code;
     }
     session_.set_com_port_index(port);
     if (port == kAutoScanPort) {
@@ -161,16 +163,36 @@ class Runner {
   }
 
  private:
+  // The file's problems, as check lists them; a program refuses a file that is not a complete
+  // tune unless forced.
+  int WarnAboutFile(const files::ReadResult& read) {
+    const std::vector<files::FileFinding> findings = files::FileFindings(read, editor_.image());
+    PrintWarnings(options_.file, findings);
+    if (options_.command != "program" || options_.force || !files::IsIncomplete(findings))
+      return kExitOk;
+    err_ << "morvek-cli: " << options_.file
+         << ": not programmed: the file is not a complete tune (--force programs it anyway)\n";
+    return kExitFileError;
+  }
+
+  void PrintWarnings(const std::string& path, const std::vector<files::FileFinding>& findings) {
+    for (const files::FileFinding& f : findings)
+      err_ << "morvek-cli: " << path << ": warning: " << files::FormatFinding(f, Language::kEnglish)
+           << "\n";
+  }
+
   // Message boxes the session asked for: shown on stderr; the version mismatch ends the run.
   int DrainMessages() {
     int code = kExitOk;
     for (const std::string& text : session_.TakeMessageBoxes()) {
-      err_ << "morvek-cli: " << text << "\n";
+      // The window's box carries the port's reason on its second line; here it is indented.
+      const bool com_error = text.rfind(English(TextId::MsgComOpeningError), 0) == 0;
+      err_ << "morvek-cli: " << (com_error ? English(TextId::MsgComOpeningError) : text) << "\n";
       if (text.rfind(English(TextId::MsgUnmatchedVersion), 0) == 0) {
         err_ << "  the controller on " << PortShown() << " speaks another protocol version\n";
         code = kExitVersionMismatch;
       }
-      if (text == English(TextId::MsgComOpeningError)) {
+      if (com_error) {
         err_ << "  " << PortShown() << ": " << OpenFailure() << "\n";
         code = kExitPortError;
       }
@@ -313,6 +335,8 @@ class Runner {
   int WriteFile(const std::string& build_date, const std::string& build_time) {
     const link::IdentificationTexts& id = session_.identification();
     const files::VersionTexts versions{id.identification, id.date, id.time, build_date, build_time};
+    // What the controller holds beyond what the file can carry is named, never dropped unsaid.
+    PrintWarnings(options_.output, files::UncarriedValues(editor_.image()));
     std::string reason;
     const files::FileError error =
         files::SaveParameterFile(options_.output, editor_.image(), versions, &reason);

@@ -43,6 +43,8 @@ std::string ParseLinkOptions(const std::vector<std::string>& args, LinkOptions& 
       options.timeout_given = true;
     } else if (arg == "-v") {
       options.verbose = true;
+    } else if (arg == "--force" && options.command == "program") {
+      options.force = true;
     } else if (arg == "--com") {
       if (!next(value)) return "--com needs N=PATH";
       options.bindings.push_back(value);

@@ -14,6 +14,7 @@ struct LinkOptions {
   int timeout_s = 60;                 // the whole command
   bool timeout_given = false;         // --timeout was on the command line
   bool verbose = false;               // -v: debug lines on stderr
+  bool force = false;                 // program: also a file that is not a complete tune
   std::vector<std::string> bindings;  // --com N=PATH
 };
 

@@ -37,23 +37,38 @@ int SearchKey(TokenScanner& scanner, ReadResult& result) {
 bool ReadSection(TokenScanner& scanner, const KeywordSection& section, int version,
                  model::Editor& editor, ReadResult& result) {
   model::ParameterImage& image = editor.image();
+  result.sections_read.emplace_back(section.Keyword());
+  int total = 0;
+  for (const LineSpec& line : section.lines)
+    for (const ValueRun& run : line.values)
+      if (version >= run.min_version) total += run.count;
+  int taken = 0;
   for (const LineSpec& line : section.lines) {
     for (const ValueRun& run : line.values) {
       if (version < run.min_version) continue;
-      for (int i = 0; i < run.count; ++i) {
+      for (int i = 0; i < run.count; ++i, ++taken) {
         std::optional<std::string_view> token = scanner.Peek();
         std::optional<int> number = token ? ParseFileNumber(*token) : std::nullopt;
         if (!number) {
           result.incomplete_keywords.emplace_back(section.Keyword());
+          result.early_ends.push_back({std::string(section.Keyword()), &run, run.first + i,
+                                       std::string(token.value_or("")), total - taken});
           return false;
         }
         scanner.Consume(*token);
-        model::SetStored(image, run.field, run.first + i,
-                         StoredFromFileValue(run, version, *number));
+        const int stored = StoredFromFileValue(run, version, *number);
+        model::SetStored(image, run.field, run.first + i, stored);
         if (run.field == FieldId::kBike) {
-          // Everything the file does not carry keeps the preset's default.
+          // Everything the file does not carry keeps the preset's default, so what was read
+          // before is gone.
           editor.ApplyDefaults(model::DefaultsScope::kWholeImage);
-        } else if (run.field == FieldId::kSensorLambdaType) {
+          result.values.clear();
+          result.early_ends.clear();
+          result.before_bike = result.sections_read;
+          result.before_bike.pop_back();
+        }
+        result.values.push_back({&run, run.first + i, std::string(*token), stored});
+        if (run.field == FieldId::kSensorLambdaType) {
           result.lambda_type = model::Stored(image, FieldId::kSensorLambdaType);
         }
       }
@@ -96,22 +111,45 @@ bool CanOpenForActivePage(const model::Editor& editor) {
 
 ReadResult ReadParameterFile(std::string_view text, model::Editor& editor, bool active_page_only) {
   ReadResult result;
+  result.active_page_only = active_page_only;
   if (active_page_only && !CanOpenForActivePage(editor)) return result;
   TokenScanner scanner(text);
   result.version = SearchKey(scanner, result);
   if (result.version == 0) return result;
   const int page = editor.active_page();
+  // Words between the version lines and the memo are the version texts, never read back.
+  bool in_version_lines = false;
+  bool ignoring = false;
+  std::string last_keyword(kKeyKeyword);
+  // The token that ended a section early is reported with the section, not again.
+  const char* early_token = nullptr;
   while (std::optional<std::string_view> token = scanner.Next()) {
     if (*token == kMemoKeyword) {
       // The memo is free text and always ends the reading, even when it is not taken, so
       // that words in it are never mistaken for keywords.
       if (!active_page_only || page == kMemoPage) ReadMemo(scanner.Rest(), editor.image());
+      result.sections_read.emplace_back(kMemoKeyword);
       break;
     }
     const KeywordSection* section = FindSection(*token);
-    if (section == nullptr || result.version < section->min_version) continue;
-    if (active_page_only && (section->full_open_only || section->ReadingPage() != page)) continue;
-    ReadSection(scanner, *section, result.version, editor, result);
+    if (section != nullptr && result.version >= section->min_version) {
+      in_version_lines = ignoring = false;
+      last_keyword = section->Keyword();
+      if (active_page_only && (section->full_open_only || section->ReadingPage() != page)) continue;
+      if (!ReadSection(scanner, *section, result.version, editor, result)) {
+        const std::optional<std::string_view> stop = scanner.Peek();
+        early_token = stop ? stop->data() : nullptr;
+      }
+      continue;
+    }
+    if (*token == kVersionsKeyword) {
+      in_version_lines = true;
+      continue;
+    }
+    if (active_page_only || in_version_lines || token->data() == early_token) continue;
+    if (!ignoring) result.ignored.push_back({last_keyword, std::string(*token), 0});
+    ignoring = true;
+    ++result.ignored.back().count;
   }
   editor.ImageChanged();
   return result;

@@ -26,6 +26,17 @@ enum class OwnText : std::uint8_t {
   kButtonClose,
   kRestorePointNotStored,  // followed by the system's reason
   kRestorePointUnreadable,
+  // What reading a parameter file met. In the finding lines %W stands for the keyword and
+  // element, %X for what the file writes, %U for the value used, %R for a range, %N for a count.
+  kFileFindingsHeading,
+  kFindingNotANumber,
+  kFindingBeyondField,
+  kFindingOutsideRange,
+  kFindingMissingSection,
+  kFindingBeforeBike,
+  kFindingIgnoredText,
+  kFindingNotCarried,
+  kFindingEndOfFile,  // kFindingNotANumber when the file itself ended the section
   kCount
 };
 

@@ -31,6 +31,9 @@ OpenOutcome PortControl::OpenPort() {
     const bool scanning = com_port_index_ == kComAutoItem;
     outcome.report_failure = !suppress_open_message_ && !scanning;
     outcome.skip_to_next_port = scanning;
+    const std::string device = transport_.DeviceName(number - 1);
+    outcome.port_shown = device.empty() ? label_com_.substr(5) : device;
+    outcome.reason = transport_.OpenFailure();
   }
   checked_item_ = com_port_index_;
   return outcome;

@@ -22,6 +22,9 @@ struct OpenOutcome {
   bool report_failure = false;
   // Scanning and the port could not be opened: move on to the next port at once.
   bool skip_to_next_port = false;
+  // With report_failure: the port as the user knows it and the system's reason, if any.
+  std::string port_shown;
+  std::string reason;
 };
 
 // The serial port: which one, opening, closing and taking in one frame.

@@ -39,8 +39,12 @@ void Session::ChoosePort(int item) {
 
 void Session::OpenPort() {
   const OpenOutcome outcome = port_.OpenPort();
-  if (outcome.report_failure)
-    message_boxes_.push_back(LinkText(TextId::MsgComOpeningError, language_));
+  if (outcome.report_failure) {
+    // The system's reason follows on a line of its own, naming the port.
+    std::string text = LinkText(TextId::MsgComOpeningError, language_);
+    if (!outcome.reason.empty()) text += "\n" + outcome.port_shown + ": " + outcome.reason;
+    message_boxes_.push_back(std::move(text));
+  }
   if (outcome.skip_to_next_port) reopen_counter_ = kReopenPreload;
 }
 

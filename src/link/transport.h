@@ -27,6 +27,8 @@ class Transport {
   virtual void Write(const DeviceFrame& frame) = 0;
   // A human-readable name of the device behind a port number (for hints), empty if unknown.
   virtual std::string DeviceName(int /*port*/) const { return {}; }
+  // Why the last Open failed, as the system says; empty when it did not fail or is not known.
+  virtual std::string OpenFailure() const { return {}; }
 };
 
 }  // namespace morvek::link

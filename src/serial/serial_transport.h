@@ -27,6 +27,7 @@ class SerialTransport : public QObject, public link::Transport {
   std::vector<std::uint8_t> Read(int max_bytes) override;
   void Write(const link::DeviceFrame& frame) override;
   std::string DeviceName(int port) const override;
+  std::string OpenFailure() const override { return last_error_.toStdString(); }
 
   // The last error text of the port, for the user (empty when none).
   const QString& last_error() const { return last_error_; }

@@ -10,8 +10,11 @@ InMemoryTransport::InMemoryTransport(ControllerModel& controller, int latency_ti
       tick_ms_(std::max(tick_ms, 1)) {}
 
 bool InMemoryTransport::Open(int port) {
-  if (std::find(missing_ports_.begin(), missing_ports_.end(), port) != missing_ports_.end())
+  if (Missing(port)) {
+    open_failure_ = "No such file or directory";
     return false;
+  }
+  open_failure_.clear();
   Close();
   open_ = true;
   port_ = port;
@@ -74,6 +77,7 @@ void InMemoryTransport::Advance() {
 }
 
 std::string InMemoryTransport::DeviceName(int port) const {
+  if (Missing(port)) return {};
   if (controller_port_ == kAnyPort || controller_port_ == port) return "simulated controller";
   return {};
 }

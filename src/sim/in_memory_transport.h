@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <deque>
 #include <string>
@@ -36,6 +37,7 @@ class InMemoryTransport : public link::Transport {
   std::vector<std::uint8_t> Read(int max_bytes) override;
   void Write(const link::DeviceFrame& frame) override;
   std::string DeviceName(int port) const override;
+  std::string OpenFailure() const override { return open_failure_; }
 
   // One tick passes.
   void Advance();
@@ -56,6 +58,9 @@ class InMemoryTransport : public link::Transport {
   };
 
   bool ControllerConnected() const;
+  bool Missing(int port) const {
+    return std::find(missing_ports_.begin(), missing_ports_.end(), port) != missing_ports_.end();
+  }
   void CollectReplies();
   void Deliver();
 
@@ -64,6 +69,7 @@ class InMemoryTransport : public link::Transport {
   int tick_ms_;
   int controller_port_ = kAnyPort;
   std::vector<int> missing_ports_;
+  std::string open_failure_;
   bool open_ = false;
   int port_ = -1;
   int open_count_ = 0;

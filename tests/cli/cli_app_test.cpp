@@ -177,5 +177,69 @@ TEST_F(CliTest, CheckListsWhatTheLimitsPassChanges) {
                 Path("bad.ign") + ": 3 values are out of range\n");
 }
 
+TEST_F(CliTest, CheckWarnsOfEverythingTheFileDoesNotSayAsATuneShould) {
+  struct Case {
+    std::string name;
+    std::vector<std::pair<std::string, std::string>> edits;
+    int code;
+    std::vector<std::string> lines;  // expected among the report's lines
+  };
+  const Case cases[] = {
+      {"values outside their range that the limits pass leaves alone",
+       {{"BIKE             2 ", "BIKE           200 "},
+        {"LIMITER       7200", "LIMITER        100"},
+        {"N2O              0 ", "N2O              6 "}},
+       kExitWarnings,
+       {"warning: BIKE: 200 is outside 0..7; kept as 200",
+        "warning: LIMITER.start: 100 is outside 900..25000; kept as 100",
+        "warning: N2O.enable: 6 is outside 0..1; kept as 6", ": 3 warnings"}},
+      {"a negative rpm taken modulo 65536, with a corrected value",
+       {{"RPM_ADV       1000", "RPM_ADV         -5"},
+        {"START_INJ       10 ", "START_INJ       60 "}},
+       kExitWarnings,
+       {"START_INJ: 60 -> 50", "warning: RPM_ADV[0]: -5 does not fit the value; 14300 is used",
+        ": 15 values are out of range", ": 1 warning"}},
+      {"a section ended early and one missing",
+       {{"FAN            102   104 \r\n", ""}, {"TPS            340", "TPS            3x0"}},
+       kExitWarnings,
+       {"warning: TPS.voltage0: \"3x0\" is not a number; 340 is used (values of the section "
+        "not read: 2)",
+        "warning: after TPS: words not read: 1, from \"4730\"",
+        "warning: FAN: the section is missing; its values are not taken from this file",
+        ": 3 warnings; the file is not a complete tune"}},
+      {"words after the last section",
+       {{"VERSIONS", "LAMBDA_BAR 1 2 3 4 5\r\nVERSIONS"}},
+       kExitWarnings,
+       {"warning: after LAMBDA_BAR: words not read: 1, from \"5\""}},
+  };
+  for (const Case& c : cases) {
+    std::string text = Data("default_preset2.ign");
+    for (const auto& [from, to] : c.edits) text = Replace(text, from, to);
+    EXPECT_EQ(Run({"check", Write("in.ign", text)}), c.code) << c.name << "\n" << out_.str();
+    for (const std::string& line : c.lines)
+      EXPECT_NE(out_.str().find(line), std::string::npos) << c.name << "\n" << out_.str();
+    EXPECT_EQ(out_.str().find("every value is within its limits"), std::string::npos);
+  }
+}
+
+TEST_F(CliTest, ConvertKeepsOutOfRangeValuesAsTheFileSaysAndWarns) {
+  std::string text = Data("default_preset2.ign");
+  text = Replace(text, "BIKE             2 ", "BIKE           200 ");
+  text = Replace(text, "LIMITER       7200", "LIMITER        100");
+  text = Replace(text, "N2O              0 ", "N2O              6 ");
+  ASSERT_EQ(Run({"convert", Write("in.ign", text), "-o", Path("out.ign")}), kExitOk) << err_.str();
+  const std::string out = files::ReadWholeFile(Path("out.ign")).value_or("");
+  EXPECT_NE(out.find("\r\nBIKE           200 \r\n"), std::string::npos) << out;
+  EXPECT_NE(out.find("\r\nLIMITER        100 "), std::string::npos) << out;
+  // The file writes a flag as 0 or 1: the 6 cannot travel, and the user hears so.
+  EXPECT_NE(out.find("\r\nN2O              1 \r\n"), std::string::npos) << out;
+  for (const std::string& line :
+       {Path("in.ign") + ": warning: BIKE: 200 is outside 0..7; kept as 200",
+        Path("in.ign") + ": warning: N2O.enable: 6 is outside 0..1; kept as 6",
+        Path("out.ign") +
+            ": warning: N2O.enable: 6 cannot be carried by the file; it is written as 1"})
+    EXPECT_NE(err_.str().find(line), std::string::npos) << err_.str();
+}
+
 }  // namespace
 }  // namespace morvek::cli

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "child_process.h"
+#include "files/file_io.h"
 #include "files/parameter_file_reader.h"
 #include "model/editor.h"
 
@@ -251,6 +252,75 @@ TEST_F(CliLinkTest, PortThatCannotBeOpenedIsNamedWithTheReason) {
     EXPECT_NE(r.err.find("Com opening error!\n"), std::string::npos) << r.err;
     EXPECT_NE(r.err.find(c.names + ": No such file or directory"), std::string::npos) << r.err;
   }
+}
+
+// The file is judged before the port is opened: a port that is not there shows how far the
+// command got (3: past the file).
+TEST_F(CliLinkTest, ProgramRefusesAFileThatIsNotACompleteTuneUnlessForced) {
+  ASSERT_EQ(Cli({"new", "--bike", "2", "-o", File("whole.ign")}).code, 0);
+  std::string text = files::ReadWholeFile(File("whole.ign")).value_or("");
+  const std::string incomplete = File("incomplete.ign");
+  ASSERT_EQ(files::WriteFileAtomically(incomplete, text.substr(0, text.find("\r\nIDLE"))),
+            files::FileError::kOk);
+  const std::string port = File("absent");
+  CliResult r = Cli({"program", incomplete, "--port", port});
+  EXPECT_EQ(r.code, 5) << r.err;
+  EXPECT_NE(r.err.find(incomplete + ": warning: IDLE: the section is missing"), std::string::npos)
+      << r.err;
+  EXPECT_NE(r.err.find(incomplete + ": not programmed: the file is not a complete tune"),
+            std::string::npos)
+      << r.err;
+  EXPECT_EQ(r.err.find("Com opening error!"), std::string::npos) << r.err;
+
+  r = Cli({"program", incomplete, "--port", port, "--force"});
+  EXPECT_EQ(r.code, 3) << r.err;
+  EXPECT_NE(r.err.find(incomplete + ": warning: IDLE: the section is missing"), std::string::npos)
+      << r.err;
+  // verify compares whatever the file holds, with the same warnings.
+  r = Cli({"verify", incomplete, "--port", port});
+  EXPECT_EQ(r.code, 3) << r.err;
+  EXPECT_NE(r.err.find(incomplete + ": warning: IDLE: the section is missing"), std::string::npos)
+      << r.err;
+  EXPECT_EQ(Cli({"verify", incomplete, "--port", port, "--force"}).code, 2);
+}
+
+TEST_F(CliLinkTest, FileThatIsNotAParameterFileIsAlwaysNamed) {
+  struct Case {
+    std::string content;  // empty: no such file
+    std::string message;
+  } cases[] = {
+      {"", "Open file error!\n  No such file or directory"},
+      {"just some text", "not a parameter file (no KALVORIN_KEY line)"},
+      {"KALVORIN_KEY 85 FAN 1 2", "Unmatched version of *.ign file!"},
+      {"\x01\x02\xff", "not a parameter file (no KALVORIN_KEY line)"},
+  };
+  for (const Case& c : cases) {
+    const std::string in = File("in.ign");
+    fs::remove(in);
+    if (!c.content.empty()) {
+      ASSERT_EQ(files::WriteFileAtomically(in, c.content), files::FileError::kOk);
+    }
+    for (const char* command : {"program", "verify"}) {
+      const CliResult r = Cli({command, in, "--port", File("absent")});
+      EXPECT_EQ(r.code, 5) << command << " " << c.content;
+      EXPECT_NE(r.err.find(in + ": " + c.message), std::string::npos) << r.err;
+    }
+  }
+}
+
+TEST_F(CliLinkTest, ReadWarnsOfValuesTheFileCannotCarry) {
+  std::string text =
+      files::ReadWholeFile(std::string(MORVEK_TEST_DATA_DIR) + "/default_preset2.ign").value_or("");
+  text.replace(text.find("N2O              0 "), 19, "N2O              6 ");
+  ASSERT_EQ(files::WriteFileAtomically(File("n2o6.ign"), text), files::FileError::kOk);
+  StartSim({"--no-wire-delay", "--load", File("n2o6.ign")});
+  const CliResult r = Cli({"read", "--port", link_, "-o", File("read.ign")});
+  ASSERT_EQ(r.code, 0) << r.err;
+  EXPECT_NE(r.err.find(File("read.ign") +
+                       ": warning: N2O.enable: 6 cannot be carried by the file; it is written "
+                       "as 1"),
+            std::string::npos)
+      << r.err;
 }
 
 TEST_F(CliLinkTest, HelpOfTheControllerCommands) {

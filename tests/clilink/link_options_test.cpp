@@ -39,5 +39,19 @@ TEST(LinkOptions, EveryCommandGivesUpWhenNothingEverArrives) {
   }
 }
 
+// Only program takes --force: a verify or read never changes the controller, and a forced
+// one would hide a typing error.
+TEST(LinkOptions, ForceBelongsToProgramAlone) {
+  EXPECT_TRUE(Parsed({"program", "x.ign", "--port", "COM3", "--force"}).force);
+  EXPECT_FALSE(Parsed({"program", "x.ign", "--port", "COM3"}).force);
+  for (const std::vector<std::string>& args :
+       {std::vector<std::string>{"verify", "x.ign", "--port", "COM3", "--force"},
+        std::vector<std::string>{"read", "--port", "COM3", "-o", "x.ign", "--force"},
+        std::vector<std::string>{"monitor", "--port", "COM3", "--force"}}) {
+    LinkOptions options;
+    EXPECT_EQ(ParseLinkOptions(args, options), "unknown option --force") << args[0];
+  }
+}
+
 }  // namespace
 }  // namespace morvek::clilink

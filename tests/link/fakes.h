@@ -28,6 +28,7 @@ class FakeTransport : public Transport {
     open = false;
   }
   bool IsOpen() const override { return open; }
+  std::string OpenFailure() const override { return open ? "" : open_failure; }
   int BytesWaiting() override { return static_cast<int>(incoming.size()); }
   std::vector<std::uint8_t> Read(int max_bytes) override {
     read_sizes.push_back(max_bytes);
@@ -58,6 +59,7 @@ class FakeTransport : public Transport {
   bool open = false;
   bool all_ports_fail = false;
   std::set<int> failing_ports;
+  std::string open_failure;  // the reason a failing port gives
   std::vector<int> opened_ports;
   int close_count = 0;
   std::vector<int> read_sizes;

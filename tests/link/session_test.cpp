@@ -40,7 +40,7 @@ TEST_F(ConnectionTest, NoConnectionOnTheSeventhTickThenReopenEvery30WithoutMessa
 }
 
 TEST_F(ConnectionTest, FixedPortThatCannotBeOpenedIsReported) {
-  transport.failing_ports = {2};
+  transport.failing_ports = {2, 3};
   session.set_com_port_index(5);
   session.Start();
   EXPECT_TRUE(session.TakeMessageBoxes().empty());
@@ -48,6 +48,14 @@ TEST_F(ConnectionTest, FixedPortThatCannotBeOpenedIsReported) {
   EXPECT_EQ(session.connection().label_com, "COM= COM3");
   EXPECT_EQ(session.connection().checked_com_item, 2);
   EXPECT_EQ(session.TakeMessageBoxes(), (std::vector<std::string>{"Com opening error!"}));
+  // The system's reason, when it gives one, follows on its own line with the port.
+  transport.open_failure = "Permission denied";
+  session.ChoosePort(3);
+  EXPECT_EQ(session.TakeMessageBoxes(),
+            (std::vector<std::string>{"Com opening error!\nCOM4: Permission denied"}));
+  session.ChoosePort(2);
+  EXPECT_EQ(session.TakeMessageBoxes(),
+            (std::vector<std::string>{"Com opening error!\nCOM3: Permission denied"}));
   EXPECT_TRUE(session.TakeMessageBoxes().empty());  // drained
   session.ChoosePort(21);                           // not a menu item
   EXPECT_EQ(session.com_port_index(), 2);

@@ -87,6 +87,30 @@ class FileCommandsTest : public QObject {
     QCOMPARE(f.window().windowTitle(), title);
   }
 
+  // A file that is not a tune as written still opens (values as it says), and its problems
+  // are listed once, in the window's language.
+  void openListsTheFilesProblemsOnce() {
+    AppFixture f(dir_.filePath(QStringLiteral("lang")), {"DEUTSCH"});
+    std::string text =
+        morvek::files::ReadWholeFile(std::string(MORVEK_TEST_DATA_DIR) + "/default_preset2.ign")
+            .value_or("");
+    text.replace(text.find("LIMITER       7200"), 18, "LIMITER        100");
+    text.erase(text.find("FAN            102   104 \r\n"), 26);
+    std::ofstream(Path("odd.ign"), std::ios::binary) << text;
+    f.prompts.messages.clear();
+    f.prompts.open_name = Path("odd.ign");
+    f.Find<QAction>("MenuOpen")->trigger();
+    QCOMPARE(f.prompts.messages.size(), std::size_t{1});
+    const std::string& box = f.prompts.messages[0];
+    QVERIFY2(box.rfind("Die Datei ist keine vollständige Abstimmung", 0) == 0, box.c_str());
+    QVERIFY2(box.find("\nLIMITER.start: 100 liegt außerhalb von 900..25000; bleibt 100") !=
+                 std::string::npos,
+             box.c_str());
+    QVERIFY2(box.find("\nFAN: der Abschnitt fehlt") != std::string::npos, box.c_str());
+    QCOMPARE(morvek::model::Stored(f.app->editor().image(), FieldId::kLimiterStart), 1);
+    QVERIFY(f.window().windowTitle().endsWith(QStringLiteral("odd.ign")));
+  }
+
   void fileOnTheCommandLineIsOpened() {
     std::ofstream(Path("cmd.ign")) << "KALVORIN_KEY 84\nFAN 77 88\n";
     AppFixture f(dir_.filePath(QStringLiteral("cfg")), {"DEUTSCH", Path("cmd.ign")});

@@ -183,7 +183,9 @@ class MainWindowTest : public QObject {
              1);
     QVERIFY(items[2]->isChecked());
     QCOMPARE(f.Find<QLabel>("LabelCom")->text(), QStringLiteral("COM= COM3"));
-    QCOMPARE(f.prompts.messages, std::vector<std::string>{"Com opening error!"});
+    // The system's reason follows on its own line, naming the port.
+    QCOMPARE(f.prompts.messages,
+             std::vector<std::string>{"Com opening error!\nCOM3: No such file or directory"});
   }
 
   void hoverShowsLongHint_data() {
