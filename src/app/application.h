@@ -26,6 +26,7 @@ namespace morvek::app {
 
 class EditCommands;
 class FileCommands;
+class LogCommands;
 class PageController;
 class PrintCommand;
 class ToolCommands;
@@ -94,6 +95,7 @@ class Application : public QObject {
   EditCommands& edit_commands() { return *edit_; }
   FileCommands& file_commands() { return *files_; }
   PrintCommand& print_command() { return *print_; }
+  LogCommands& log_commands() { return *log_; }
   // The limits pass over the image and the settings it bounds (language, ports).
   void RunLimitsPass(int* language_index = nullptr, int* com_port_index = nullptr,
                      int* com_auto_index = nullptr);
@@ -143,6 +145,7 @@ class Application : public QObject {
   std::unique_ptr<ui::AboutWindow> about_;
   std::unique_ptr<PrintCommand> print_;
   std::unique_ptr<ui::HighlightPainter> highlight_;
+  std::unique_ptr<LogCommands> log_;
   QTimer timer_;
   int rendered_monitor_revision_ = -1;
   bool rendered_stale_ = false;
