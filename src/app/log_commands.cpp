@@ -103,8 +103,9 @@ void LogCommands::FrameDecoded() {
   const bool log = writer_ && !session.replaying();
   const bool chart = charts_->isVisible() && !charts_->showing_log();
   if (!log && !chart) return;
-  const logging::LogRow row = logging::MakeLogRow(
-      session.last_monitor_frame(), session.rpm_before_last_frame(), log_clock_.elapsed());
+  const logging::LogRow row =
+      logging::MakeLogRow(session.last_monitor_frame(), session.rpm_before_last_frame(),
+                          log ? log_clock_.elapsed() : 0);
   if (chart) charts_->AddLive(row, static_cast<double>(chart_clock_.elapsed()) / 1000.0);
   if (!log) return;
   if (writer_->Append(row)) {
