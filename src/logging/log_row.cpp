@@ -19,7 +19,7 @@ enum class Kind : std::uint8_t {
   kAirError,       // byte 24 is 60 or less
 };
 
-struct ColumnSpec {
+struct ColumnLayout {
   LogColumn column;
   Kind kind;
   int offset = 0;
@@ -30,25 +30,25 @@ struct ColumnSpec {
 constexpr int kDutyRpmDivisor = 12000;
 constexpr int kAirSensorErrorLimit = 60;
 
-constexpr ColumnSpec Byte(std::string_view name, int offset, int decimals = 0, int scale = 1,
-                          int add = 0) {
+constexpr ColumnLayout Byte(std::string_view name, int offset, int decimals = 0, int scale = 1,
+                            int add = 0) {
   return {{name, decimals}, Kind::kByte, offset, scale, add};
 }
-constexpr ColumnSpec Word(std::string_view name, int offset, int decimals = 0, int add = 0) {
+constexpr ColumnLayout Word(std::string_view name, int offset, int decimals = 0, int add = 0) {
   return {{name, decimals}, Kind::kWord, offset, 1, add};
 }
-constexpr ColumnSpec Set(std::string_view name, int offset, int bit) {
+constexpr ColumnLayout Set(std::string_view name, int offset, int bit) {
   return {{name, 0}, Kind::kBitSet, offset, bit, 0};
 }
-constexpr ColumnSpec Clear(std::string_view name, int offset, int bit) {
+constexpr ColumnLayout Clear(std::string_view name, int offset, int bit) {
   return {{name, 0}, Kind::kBitClear, offset, bit, 0};
 }
-constexpr ColumnSpec Derived(std::string_view name, Kind kind, int decimals = 0) {
+constexpr ColumnLayout Derived(std::string_view name, Kind kind, int decimals = 0) {
   return {{name, decimals}, kind, 0, 1, 0};
 }
 
 // The order of the columns in the file; names never change, so scripts can rely on them.
-constexpr std::array<ColumnSpec, kLogValueCount> kSpecs{{
+constexpr std::array<ColumnLayout, kLogValueCount> kLayouts{{
     Word("rpm", 48),
     Byte("throttle_pct", 9),
     Derived("throttle_pct_fine", Kind::kThrottleFine, 1),
@@ -138,7 +138,7 @@ constexpr std::array<ColumnSpec, kLogValueCount> kSpecs{{
 
 constexpr std::array<LogColumn, kLogValueCount> MakeColumns() {
   std::array<LogColumn, kLogValueCount> columns{};
-  for (std::size_t i = 0; i < kSpecs.size(); ++i) columns[i] = kSpecs[i].column;
+  for (std::size_t i = 0; i < kLayouts.size(); ++i) columns[i] = kLayouts[i].column;
   return columns;
 }
 constexpr std::array<LogColumn, kLogValueCount> kColumns = MakeColumns();
@@ -150,7 +150,7 @@ struct Bytes {
   bool Bit(int offset, int bit) const { return ((Byte(offset) >> bit) & 1) != 0; }
 };
 
-std::int64_t ValueOf(const ColumnSpec& s, const Bytes& f, int previous_rpm) {
+std::int64_t ValueOf(const ColumnLayout& s, const Bytes& f, int previous_rpm) {
   switch (s.kind) {
     case Kind::kByte:
       return std::int64_t{f.Byte(s.offset)} * s.scale_or_bit + s.add;
@@ -217,8 +217,8 @@ LogRow MakeLogRow(const link::DeviceFrame& frame, int previous_rpm, std::int64_t
   LogRow row;
   row.time_ms = time_ms;
   const Bytes f{frame.bytes()};
-  for (std::size_t i = 0; i < kSpecs.size(); ++i)
-    row.values[i] = ValueOf(kSpecs[i], f, previous_rpm);
+  for (std::size_t i = 0; i < kLayouts.size(); ++i)
+    row.values[i] = ValueOf(kLayouts[i], f, previous_rpm);
   return row;
 }
 
@@ -226,8 +226,8 @@ link::DeviceFrame MonitorFrameOf(const LogRow& row) {
   link::DeviceFrame frame;
   link::DeviceFrame::Bytes& b = frame.bytes();
   b[0] = link::kReplyMonitor;
-  for (std::size_t i = 0; i < kSpecs.size(); ++i) {
-    const ColumnSpec& s = kSpecs[i];
+  for (std::size_t i = 0; i < kLayouts.size(); ++i) {
+    const ColumnLayout& s = kLayouts[i];
     const std::int64_t v = row.values[i];
     switch (s.kind) {
       case Kind::kByte:
