@@ -8,6 +8,7 @@
 #include "app/edit_commands.h"
 #include "app/file_commands.h"
 #include "app/layout_hub_runner.h"
+#include "app/log_commands.h"
 #include "app/page_controller.h"
 #include "app/print_command.h"
 #include "app/restore_commands.h"
@@ -37,7 +38,9 @@ Application::Application(ApplicationOptions options)
           [this] { RefreshActivePage(); },
           [this] { OnPagesArrived(); },
           [this] { SetCurrentFileName({}); },
-          [] {},
+          [this] {
+            if (log_) log_->FrameDecoded();
+          },
           [this](link::ImageSource source) {
             if (restore_) restore_->ImageConfirmed(source);
           },
@@ -56,6 +59,7 @@ Application::Application(ApplicationOptions options)
   print_ = std::make_unique<PrintCommand>(*this);
   restore_ = std::make_unique<RestoreCommands>(*this, *page_);
   highlight_ = std::make_unique<ui::HighlightPainter>(*window_);
+  log_ = std::make_unique<LogCommands>(*this);
   ConnectWindow();
   // Changes not programmed are kept in the state file; the user is asked once whether to go.
   window_->set_close_guard([this] {
@@ -128,6 +132,8 @@ void Application::set_debug_display(bool on) {
 }
 
 void Application::Tick() {
+  // A replay hands its rows in where received frames come in.
+  log_->FeedReplay();
   session_->Tick();
   // The live operating point on the page on screen, from the values this tick decoded.
   highlight_->Update(editor_.image(), editor_.active_page(), session_->live_values(),
@@ -139,6 +145,7 @@ void Application::ApplyLanguage() {
   const i18n::Language language = texts_.language();
   session_->SetLanguage(language);
   window_->ApplyLanguage(language, texts_.WindowTitle());
+  log_->ApplyLanguage(language);
   // While no controller answers the monitor labels show their "---" placeholders in the new
   // language; a connected controller rewrites them with its next frame.
   if (session_->connection().no_connection_visible || session_->monitor_view().revision() == 0) {
@@ -193,7 +200,8 @@ void Application::RunLimitsPass(int* language_index, int* com_port_index, int* c
 void Application::Render() {
   window_->RenderStatusLine(session_->status_line());
   const link::MonitorView& view = session_->monitor_view();
-  const bool stale = session_->connection().no_connection_visible;
+  // A replay shows recorded values as live ones, with or without a controller.
+  const bool stale = session_->connection().no_connection_visible && !session_->replaying();
   if (view.revision() != rendered_monitor_revision_ || stale != rendered_stale_) {
     rendered_monitor_revision_ = view.revision();
     rendered_stale_ = stale;

@@ -26,6 +26,7 @@ namespace morvek::app {
 
 class EditCommands;
 class FileCommands;
+class LogCommands;
 class PageController;
 class PrintCommand;
 class RestoreCommands;
@@ -98,6 +99,7 @@ class Application : public QObject {
   FileCommands& file_commands() { return *files_; }
   PrintCommand& print_command() { return *print_; }
   RestoreCommands& restore_commands() { return *restore_; }
+  LogCommands& log_commands() { return *log_; }
   // The limits pass over the image and the settings it bounds (language, ports).
   void RunLimitsPass(int* language_index = nullptr, int* com_port_index = nullptr,
                      int* com_auto_index = nullptr);
@@ -148,6 +150,7 @@ class Application : public QObject {
   std::unique_ptr<PrintCommand> print_;
   std::unique_ptr<RestoreCommands> restore_;
   std::unique_ptr<ui::HighlightPainter> highlight_;
+  std::unique_ptr<LogCommands> log_;
   QTimer timer_;
   int rendered_monitor_revision_ = -1;
   bool rendered_stale_ = false;

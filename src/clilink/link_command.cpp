@@ -1,9 +1,11 @@
 #include "clilink/link_command.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QTimer>
 #include <cstdio>
 #include <functional>
+#include <memory>
 #include <ostream>
 
 #include "clilink/link_options.h"
@@ -17,6 +19,7 @@
 #include "i18n/text_table.h"
 #include "link/session.h"
 #include "link/session_owner.h"
+#include "logging/csv_log_writer.h"
 #include "model/editor.h"
 #include "serial/serial_transport.h"
 #include "serial/system_ports.h"
@@ -121,6 +124,16 @@ class Runner {
       if (!read.opened || read.version == 0) return kExitFileError;
       editor_.ApplyLimits();
       if (const int code = WarnAboutFile(read); code != kExitOk) return code;
+    }
+    if (!options_.csv.empty()) {
+      std::string reason;
+      csv_ = logging::CsvLogWriter::Open(options_.csv, reason);
+      if (!csv_) {
+        err_ << "morvek-cli: " << options_.csv << ": the data log cannot be written\n  " << reason
+             << "\n";
+        return kExitFileError;
+      }
+      csv_clock_.start();
     }
     session_.set_com_port_index(port);
     if (port == kAutoScanPort) {
@@ -232,6 +245,7 @@ class Runner {
       while (printed_ < owner_.frames) {
         out_ << FormatMonitorLine(session_.live_values()) << std::endl;
         ++printed_;
+        if (csv_ && !LogFrame()) return kExitFileError;
         if (options_.count > 0 && printed_ >= options_.count) return kExitOk;
       }
       return -1;
@@ -332,6 +346,16 @@ class Runner {
     last_progress_ = line;
   }
 
+  // The frame the session decoded last, as a row of the data log.
+  bool LogFrame() {
+    const logging::LogRow row = logging::MakeLogRow(
+        session_.last_monitor_frame(), session_.rpm_before_last_frame(), csv_clock_.elapsed());
+    if (csv_->Append(row)) return true;
+    err_ << "morvek-cli: " << options_.csv << ": the data log stopped after " << csv_->rows()
+         << " rows\n  " << csv_->error() << "\n";
+    return false;
+  }
+
   int WriteFile(const std::string& build_date, const std::string& build_time) {
     const link::IdentificationTexts& id = session_.identification();
     const files::VersionTexts versions{id.identification, id.date, id.time, build_date, build_time};
@@ -363,6 +387,8 @@ class Runner {
   int frames_seen_ = 0;
   int frames_judged_ = 0;
   SavingWatch saving_;
+  std::unique_ptr<logging::CsvLogWriter> csv_;
+  QElapsedTimer csv_clock_;
 };
 
 }  // namespace

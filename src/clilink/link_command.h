@@ -25,7 +25,9 @@ bool IsLinkCommand(const std::string& command);
 //   read    --port PORT -o FILE.ign     read the controller (with its verify pass) into a file
 //   verify  FILE.ign --port PORT        compare a parameter file with the controller
 //   program FILE.ign --port PORT        program it, verify it and wait for the saving
-//   monitor --port PORT [--count N]     print the live values, one line per frame
+//   monitor --port PORT [--count N] [--csv FILE]
+//                                       print the live values, one line per frame, and
+//                                       record every frame as a row of a data log
 // PORT is a device path, COMn (1..20) or auto; --com N=PATH binds COM n to a device.
 // `args` starts with the command word. Progress goes to err, results to out.
 int RunLinkCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,

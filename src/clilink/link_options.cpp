@@ -35,6 +35,8 @@ std::string ParseLinkOptions(const std::vector<std::string>& args, LinkOptions& 
       if (!next(options.port)) return "--port needs a device path, COMn or auto";
     } else if (arg == "-o") {
       if (!next(options.output)) return "-o needs a file name";
+    } else if (arg == "--csv") {
+      if (!next(options.csv) || options.csv.empty()) return "--csv needs a file name";
     } else if (arg == "--count") {
       if (!next(value) || !ParseCount(value, 1, options.count)) return "--count needs a number";
     } else if (arg == "--timeout") {
@@ -60,6 +62,7 @@ std::string ParseLinkOptions(const std::vector<std::string>& args, LinkOptions& 
   const std::string& c = options.command;
   if (c == "read" && options.output.empty()) return "read needs -o FILE.ign";
   if ((c == "verify" || c == "program") && options.file.empty()) return c + " needs FILE.ign";
+  if (!options.csv.empty() && c != "monitor") return "--csv belongs to monitor";
   if ((c == "read" || c == "monitor") && !options.file.empty())
     return "unexpected argument " + options.file;
   return {};

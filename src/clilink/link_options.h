@@ -10,6 +10,7 @@ struct LinkOptions {
   std::string port;                   // as given to --port
   std::string file;                   // the parameter file of verify and program
   std::string output;                 // -o of read
+  std::string csv;                    // --csv of monitor: every frame as a row of a data log
   int count = -1;                     // frames to print (monitor); -1 for no end
   int timeout_s = 60;                 // the whole command
   bool timeout_given = false;         // --timeout was on the command line

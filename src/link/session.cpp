@@ -76,10 +76,26 @@ void Session::ReceiveFrame() {
 }
 
 void Session::HandleMonitorFrame(const DeviceFrame& frame) {
+  if (replaying_) {
+    // The controller is still there; only the recorded values are shown.
+    if (frame.IsValid()) watchdog_ = 0;
+    return;
+  }
+  if (DecodeIntoDisplay(frame)) watchdog_ = 0;
+}
+
+bool Session::ReplayMonitorFrame(const DeviceFrame& frame) {
+  return replaying_ && DecodeIntoDisplay(frame);
+}
+
+bool Session::DecodeIntoDisplay(const DeviceFrame& frame) {
   const MonitorContext context{language_, extended_monitor_, debug_display_, &image_};
-  if (!DecodeMonitorFrame(frame, context, monitor_view_, live_)) return;
-  watchdog_ = 0;
+  const int rpm_before = live_.rpm;
+  if (!DecodeMonitorFrame(frame, context, monitor_view_, live_)) return false;
+  last_monitor_frame_ = frame;
+  rpm_before_last_frame_ = rpm_before;
   owner_.MonitorFrameDecoded();
+  return true;
 }
 
 void Session::HandlePageReply(const DeviceFrame& frame) {

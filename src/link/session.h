@@ -98,6 +98,18 @@ class Session {
   const MonitorView& monitor_view() const { return monitor_view_; }
   MonitorView& monitor_view() { return monitor_view_; }
   const LiveValues& live_values() const { return live_; }
+  // The last monitor frame decoded and the engine speed before it (the injection duty of that
+  // frame is worked out with it): what a data log records.
+  const DeviceFrame& last_monitor_frame() const { return last_monitor_frame_; }
+  int rpm_before_last_frame() const { return rpm_before_last_frame_; }
+
+  // Replay of a recorded log: while it runs, frames from the controller keep the connection
+  // alive but no longer reach the display, and recorded frames handed in here take the path a
+  // received monitor frame takes (decoding, live values, layout, highlight). False for a frame
+  // that is not a valid monitor frame.
+  void SetReplaying(bool replaying) { replaying_ = replaying; }
+  bool replaying() const { return replaying_; }
+  bool ReplayMonitorFrame(const DeviceFrame& frame);
   const IdentificationTexts& identification() const { return transactions_.identification(); }
   const IdentificationArea& identification_area() const {
     return transactions_.identification_area();
@@ -109,6 +121,7 @@ class Session {
   void OpenPort();
   void ReceiveFrame();
   void HandleMonitorFrame(const DeviceFrame& frame);
+  bool DecodeIntoDisplay(const DeviceFrame& frame);
   void HandlePageReply(const DeviceFrame& frame);
   void IdleTick();
   void SuperviseConnection();
@@ -126,6 +139,9 @@ class Session {
   Autotune autotune_;
   MonitorView monitor_view_;
   LiveValues live_;
+  DeviceFrame last_monitor_frame_;
+  int rpm_before_last_frame_ = 0;
+  bool replaying_ = false;
 
   int watchdog_ = kWatchdogStart;
   int reopen_counter_ = 0;  // ticks without connection since the last reopen

@@ -48,4 +48,15 @@ std::optional<std::string> QtPrompts::SaveFileName(const std::string& initial) {
   return name.toStdString();
 }
 
+std::optional<std::string> QtPrompts::LogFileName(const std::string& initial,
+                                                  const std::string& filter, bool save) {
+  if (unattended_) return std::nullopt;
+  const QString start = QString::fromStdString(initial);
+  const QString types = QString::fromStdString(filter);
+  const QString name = save ? QFileDialog::getSaveFileName(parent_, Title(), start, types)
+                            : QFileDialog::getOpenFileName(parent_, Title(), start, types);
+  if (name.isEmpty()) return std::nullopt;
+  return name.toStdString();
+}
+
 }  // namespace morvek::ui

@@ -22,6 +22,13 @@ class Prompts {
   // A file to open or to save to, starting at initial; nothing when the user cancels.
   virtual std::optional<std::string> OpenFileName(const std::string& initial) = 0;
   virtual std::optional<std::string> SaveFileName(const std::string& initial) = 0;
+  // A data log to write (save) or to read; `filter` is the dialog's file-type line. Prompts
+  // without dialogs of their own answer as for a parameter file.
+  virtual std::optional<std::string> LogFileName(const std::string& initial,
+                                                 const std::string& filter, bool save) {
+    (void)filter;
+    return save ? SaveFileName(initial) : OpenFileName(initial);
+  }
 };
 
 // The prompts as Qt dialogs over a parent window.
@@ -37,6 +44,8 @@ class QtPrompts : public Prompts {
   Answer Confirm(const std::string& text) override;
   std::optional<std::string> OpenFileName(const std::string& initial) override;
   std::optional<std::string> SaveFileName(const std::string& initial) override;
+  std::optional<std::string> LogFileName(const std::string& initial, const std::string& filter,
+                                         bool save) override;
 
  private:
   QWidget* parent_;

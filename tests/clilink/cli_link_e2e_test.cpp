@@ -2,13 +2,17 @@
 #include <gtest/gtest.h>
 #include <stdlib.h>
 
+#include <cstdio>
 #include <filesystem>
+#include <set>
+#include <sstream>
 #include <string>
 #include <vector>
 
 #include "child_process.h"
 #include "files/file_io.h"
 #include "files/parameter_file_reader.h"
+#include "logging/csv_log_reader.h"
 #include "model/editor.h"
 
 namespace morvek {
@@ -352,6 +356,60 @@ TEST_F(CliLinkTest, UnpluggedControllerFailsTheReadAndComesBackForTheMonitor) {
   const auto lost = err.find("No Connection");
   ASSERT_NE(lost, std::string::npos) << err;
   EXPECT_NE(err.find("Connected", lost), std::string::npos) << err;
+}
+
+// Each frame the monitor prints is one row of the data log, with the same decoded values.
+TEST_F(CliLinkTest, MonitorLogsEveryFrameAsARowWithTheDecodedValues) {
+  StartSim({"--no-wire-delay", "--scenario", "ride"});
+  const CliResult r = Cli({"monitor", "--port", link_, "--count", "12", "--csv", File("ride.csv")});
+  ASSERT_EQ(r.code, 0) << r.err;
+  const logging::CsvLog log = logging::ReadCsvLog(File("ride.csv"));
+  ASSERT_EQ(log.error, "");
+  std::vector<std::string> lines;
+  std::istringstream out(r.out);
+  for (std::string line; std::getline(out, line);) lines.push_back(line);
+  ASSERT_EQ(lines.size(), 12u) << r.out;
+  ASSERT_EQ(log.rows.size(), 12u);
+  std::set<std::int64_t> rpms;
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    const logging::LogRow& row = log.rows[i];
+    const std::int64_t lambda = row.value("lambda_af");
+    char expected[200];
+    std::snprintf(
+        expected, sizeof expected,
+        "rpm=%lld tps=%lld%% tps_mv=%lld coolant=%lldC air=%lldC gear=%lld "
+        "lambda=%lld.%lld ratio=%lld saving=%lld",
+        static_cast<long long>(row.value("rpm")), static_cast<long long>(row.value("throttle_pct")),
+        static_cast<long long>(row.value("throttle_mv")),
+        static_cast<long long>(row.value("coolant_c")), static_cast<long long>(row.value("air_c")),
+        static_cast<long long>(row.value("gear")), static_cast<long long>(lambda / 10),
+        static_cast<long long>(lambda % 10), static_cast<long long>(row.value("rpm_speed_ratio")),
+        static_cast<long long>(row.value("saving_counter")));
+    EXPECT_EQ(lines[i], expected) << "row " << i;
+    EXPECT_EQ(row.value("controller_version"), 84);
+    if (i > 0) {
+      // One frame every 6 ticks of 55 ms; the log's clock is the wall clock.
+      EXPECT_GE(row.time_ms - log.rows[i - 1].time_ms, 150) << "row " << i;
+      EXPECT_LE(row.time_ms - log.rows[i - 1].time_ms, 1500) << "row " << i;
+    }
+    rpms.insert(row.value("rpm"));
+  }
+  EXPECT_GT(rpms.size(), 3u) << "the ride scenario changes the engine speed";
+}
+
+TEST_F(CliLinkTest, MonitorLogIntoAFullOrReadOnlyTargetStopsWithTheReason) {
+  StartSim({"--no-wire-delay", "--scenario", "ride"});
+  CliResult r = Cli({"monitor", "--port", link_, "--count", "3", "--csv", "/dev/full"});
+  EXPECT_EQ(r.code, 5) << r.err;
+  EXPECT_NE(r.err.find("/dev/full: the data log cannot be written\n  No space left on device"),
+            std::string::npos)
+      << r.err;
+  r = Cli({"monitor", "--port", link_, "--count", "3", "--csv", "/sys/kernel/notes"});
+  EXPECT_EQ(r.code, 5) << r.err;
+  EXPECT_NE(r.err.find("Permission denied"), std::string::npos) << r.err;
+  r = Cli({"verify", "x.ign", "--port", link_, "--csv", File("v.csv")});
+  EXPECT_EQ(r.code, 2) << r.err;
+  EXPECT_NE(r.err.find("--csv belongs to monitor"), std::string::npos) << r.err;
 }
 
 TEST_F(CliLinkTest, NoisyLineNeverReportsSuccessWithWrongData) {

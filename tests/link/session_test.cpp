@@ -154,3 +154,47 @@ TEST_F(ConnectionTest, LanguageSwitchWritesPlaceholdersOnlyWhileNoControllerAnsw
 
 }  // namespace
 }  // namespace morvek::link
+
+namespace morvek::link::testing {
+namespace {
+
+using ReplayTest = SessionFixture;
+
+// A replay hands recorded frames in where received ones come in; the controller's frames
+// meanwhile keep the connection but no longer reach the display.
+TEST_F(ReplayTest, RecordedFramesReachTheDisplayAndTheControllersOnlyKeepTheLink) {
+  session.Start();
+  Ticks(7);  // the controller's first frame
+  ASSERT_EQ(owner.monitor_frames, 1);
+  const DeviceFrame recorded = FrameOf(0xB0, {{48, 0x70}, {49, 0x17}, {9, 42}, {150, 84}});
+  EXPECT_FALSE(session.ReplayMonitorFrame(recorded)) << "only while a replay runs";
+
+  session.SetReplaying(true);
+  EXPECT_TRUE(session.ReplayMonitorFrame(recorded));
+  EXPECT_EQ(owner.monitor_frames, 2);
+  EXPECT_EQ(session.live_values().rpm, 6000);
+  EXPECT_EQ(session.live_values().throttle_percent, 42);
+  EXPECT_EQ(session.monitor_view().label(MonitorLabel::kLabelRpm).text, "RPM = 6000 ");
+  EXPECT_EQ(session.last_monitor_frame(), recorded);
+
+  Ticks(60);  // ten more controller frames, none shown, and the link stays
+  EXPECT_EQ(owner.monitor_frames, 2);
+  EXPECT_EQ(session.live_values().rpm, 6000);
+  EXPECT_FALSE(session.connection().no_connection_visible);
+
+  DeviceFrame bad = recorded;
+  bad.bytes()[151] ^= 1;
+  EXPECT_FALSE(session.ReplayMonitorFrame(bad));
+  // The next recorded frame's duty is worked out with the engine speed of the one before.
+  EXPECT_TRUE(session.ReplayMonitorFrame(FrameOf(0xB0, {{14, 40}, {150, 84}})));
+  EXPECT_EQ(session.rpm_before_last_frame(), 6000);
+  EXPECT_EQ(session.monitor_view().gauge(MonitorGauge::kCGaugeDuty).value, 20);
+
+  session.SetReplaying(false);
+  Ticks(7);
+  EXPECT_EQ(owner.monitor_frames, 4);  // the controller's values again
+  EXPECT_EQ(session.rpm_before_last_frame(), 0);
+}
+
+}  // namespace
+}  // namespace morvek::link::testing

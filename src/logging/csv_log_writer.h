@@ -1,0 +1,49 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "logging/log_row.h"
+
+namespace morvek::logging {
+
+// The header line: "time_ms" and the column names, comma separated, ending in a newline.
+std::string CsvHeaderLine();
+// One row as a line of the file.
+std::string CsvRowLine(const LogRow& row);
+
+// A data log being written. Every row goes to the operating system as soon as it is appended,
+// so a crash of the program loses nothing and the file is never more than one frame behind.
+// A failed write (a full disk) ends the log: the file is cut back to its last whole row and
+// closed, and the rows already written stay.
+class CsvLogWriter {
+ public:
+  // Creates or empties the file and writes the header. Nothing on failure, with the reason in
+  // `error` (a read-only folder, a full disk, a directory).
+  static std::unique_ptr<CsvLogWriter> Open(const std::string& path, std::string& error);
+  ~CsvLogWriter();
+  CsvLogWriter(const CsvLogWriter&) = delete;
+  CsvLogWriter& operator=(const CsvLogWriter&) = delete;
+
+  // False when the row could not be written; the log is closed then and error() says why.
+  bool Append(const LogRow& row);
+  void Close();
+
+  bool open() const { return fd_ >= 0; }
+  int rows() const { return rows_; }
+  const std::string& path() const { return path_; }
+  const std::string& error() const { return error_; }
+
+ private:
+  CsvLogWriter(int fd, std::string path, std::int64_t size);
+  bool WriteAll(const std::string& text);
+
+  int fd_ = -1;
+  std::string path_;
+  std::int64_t size_ = 0;  // bytes of whole lines in the file
+  int rows_ = 0;
+  std::string error_;
+};
+
+}  // namespace morvek::logging
