@@ -230,9 +230,12 @@ void Transactions::HandleVerify(const DeviceFrame& frame, int page) {
   for (int k = 0; k < model::kPageSize; ++k) {
     if (page == 1 && k == kPayloadByteNeverVerified) continue;
     if (payload[static_cast<std::size_t>(k)] != stored[static_cast<std::size_t>(k)]) {
-      // Kept so that a failed verify can say which fields differ, not only that one did.
-      std::copy(payload.begin(), payload.end(), controller_copy_.Page(page).begin());
-      mismatch_page_ = page;
+      // Kept so that a failed verify can say which fields differ from the image, not only
+      // that one did. (A copy read's verify compares two reads of the controller.)
+      if (!Copying()) {
+        std::copy(payload.begin(), payload.end(), controller_copy_.Page(page).begin());
+        mismatch_page_ = page;
+      }
       return;
     }
   }
