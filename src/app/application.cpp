@@ -5,6 +5,7 @@
 #include <QDesktopServices>
 #include <QUrl>
 
+#include "app/compare_commands.h"
 #include "app/edit_commands.h"
 #include "app/file_commands.h"
 #include "app/layout_hub_runner.h"
@@ -47,6 +48,7 @@ Application::Application(ApplicationOptions options)
   files_ = std::make_unique<FileCommands>(*this, *page_);
   about_ = std::make_unique<ui::AboutWindow>(__DATE__, __TIME__, window_.get());
   print_ = std::make_unique<PrintCommand>(*this);
+  compare_ = std::make_unique<CompareCommands>(*this, *page_);
   highlight_ = std::make_unique<ui::HighlightPainter>(*window_);
   ConnectWindow();
   // Changes not programmed are kept in the state file; the user is asked once whether to go.
@@ -121,6 +123,7 @@ void Application::set_debug_display(bool on) {
 
 void Application::Tick() {
   session_->Tick();
+  compare_->Poll();
   // The live operating point on the page on screen, from the values this tick decoded.
   highlight_->Update(editor_.image(), editor_.active_page(), session_->live_values(),
                      window_->grid().ms_box()->isChecked());

@@ -24,6 +24,7 @@
 
 namespace morvek::app {
 
+class CompareCommands;
 class EditCommands;
 class FileCommands;
 class PageController;
@@ -94,6 +95,7 @@ class Application : public QObject {
   EditCommands& edit_commands() { return *edit_; }
   FileCommands& file_commands() { return *files_; }
   PrintCommand& print_command() { return *print_; }
+  CompareCommands& compare_commands() { return *compare_; }
   // The limits pass over the image and the settings it bounds (language, ports).
   void RunLimitsPass(int* language_index = nullptr, int* com_port_index = nullptr,
                      int* com_auto_index = nullptr);
@@ -142,6 +144,7 @@ class Application : public QObject {
   std::unique_ptr<FileCommands> files_;
   std::unique_ptr<ui::AboutWindow> about_;
   std::unique_ptr<PrintCommand> print_;
+  std::unique_ptr<CompareCommands> compare_;
   std::unique_ptr<ui::HighlightPainter> highlight_;
   QTimer timer_;
   int rendered_monitor_revision_ = -1;

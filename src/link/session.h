@@ -63,6 +63,7 @@ class Session {
   // Reads the controller into `target`, leaving the image and the page on screen alone.
   void ReadCopy(model::ParameterImage& target) { transactions_.ReadCopy(target); }
   Transactions::CopyRead copy_read() const { return transactions_.copy_read(); }
+  Transactions::CopyRead TakeCopyReadResult() { return transactions_.TakeCopyReadResult(); }
   // The page a verify found different, and what the controller holds there (see Transactions).
   int verify_mismatch_page() const { return transactions_.verify_mismatch_page(); }
   const model::ParameterImage& verify_controller_copy() const {

@@ -54,6 +54,12 @@ class Transactions {
   // (kFailed); another command abandons it (kNone).
   enum class CopyRead : std::uint8_t { kNone, kRunning, kDone, kFailed };
   CopyRead copy_read() const { return copy_read_; }
+  // The end of a copy read, once: kDone or kFailed is returned and forgotten.
+  CopyRead TakeCopyReadResult() {
+    const CopyRead result = copy_read_;
+    if (result == CopyRead::kDone || result == CopyRead::kFailed) copy_read_ = CopyRead::kNone;
+    return result;
+  }
 
   // The controller page (1..9) whose last reply in a verify pass differed from the image, 0
   // when the last reply matched or none has differed; with what the controller sent for it.
