@@ -5,6 +5,7 @@
 #include <QDesktopServices>
 #include <QUrl>
 
+#include "app/compare_commands.h"
 #include "app/edit_commands.h"
 #include "app/file_commands.h"
 #include "app/layout_hub_runner.h"
@@ -58,6 +59,7 @@ Application::Application(ApplicationOptions options)
   about_ = std::make_unique<ui::AboutWindow>(__DATE__, __TIME__, window_.get());
   print_ = std::make_unique<PrintCommand>(*this);
   restore_ = std::make_unique<RestoreCommands>(*this, *page_);
+  compare_ = std::make_unique<CompareCommands>(*this, *page_);
   highlight_ = std::make_unique<ui::HighlightPainter>(*window_);
   log_ = std::make_unique<LogCommands>(*this);
   ConnectWindow();
@@ -135,6 +137,7 @@ void Application::Tick() {
   // A replay hands its rows in where received frames come in.
   log_->FeedReplay();
   session_->Tick();
+  compare_->Poll();
   // The live operating point on the page on screen, from the values this tick decoded.
   highlight_->Update(editor_.image(), editor_.active_page(), session_->live_values(),
                      window_->grid().ms_box()->isChecked());

@@ -24,6 +24,7 @@
 
 namespace morvek::app {
 
+class CompareCommands;
 class EditCommands;
 class FileCommands;
 class LogCommands;
@@ -100,6 +101,7 @@ class Application : public QObject {
   PrintCommand& print_command() { return *print_; }
   RestoreCommands& restore_commands() { return *restore_; }
   LogCommands& log_commands() { return *log_; }
+  CompareCommands& compare_commands() { return *compare_; }
   // The limits pass over the image and the settings it bounds (language, ports).
   void RunLimitsPass(int* language_index = nullptr, int* com_port_index = nullptr,
                      int* com_auto_index = nullptr);
@@ -149,6 +151,7 @@ class Application : public QObject {
   std::unique_ptr<ui::AboutWindow> about_;
   std::unique_ptr<PrintCommand> print_;
   std::unique_ptr<RestoreCommands> restore_;
+  std::unique_ptr<CompareCommands> compare_;
   std::unique_ptr<ui::HighlightPainter> highlight_;
   std::unique_ptr<LogCommands> log_;
   QTimer timer_;

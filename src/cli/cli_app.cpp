@@ -1,7 +1,10 @@
 #include "cli/cli_app.h"
 
+#include <utility>
+
 #include "cli/command_line.h"
 #include "files/file_findings.h"
+#include "cli/diff_report.h"
 #include "files/parameter_file_layout.h"
 #include "files/parameter_file_reader.h"
 #include "files/parameter_file_writer.h"
@@ -133,6 +136,22 @@ int RunCheck(const CommandLine& cl, std::ostream& out, std::ostream& err) {
   return kExitWarnings;
 }
 
+int RunDiff(const CommandLine& cl, std::ostream& out, std::ostream& err) {
+  model::Editor left;
+  model::Editor right;
+  for (auto [path, editor] : {std::pair{&cl.input, &left}, std::pair{&cl.input2, &right}}) {
+    switch (LoadTune(*path, *editor, err)) {
+      case LoadFailure::kNone:
+        break;
+      case LoadFailure::kCannotOpen:
+        return kExitFileError;
+      case LoadFailure::kNotAParameterFile:
+        return kExitNotAParameterFile;
+    }
+  }
+  return ReportDiff(cl.input, left.image(), cl.input2, right.image(), out);
+}
+
 }  // namespace
 
 int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
@@ -153,6 +172,8 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
       return RunConvert(cl, out, err, stamp);
     case Command::kCheck:
       return RunCheck(cl, out, err);
+    case Command::kDiff:
+      return RunDiff(cl, out, err);
   }
   return kExitUsage;
 }

@@ -23,6 +23,10 @@ std::string_view UsageText() {
          "                              (a word where a number belongs, a number the value\n"
          "                              cannot hold, a value outside its range, a missing\n"
          "                              section, words no keyword reads)\n"
+         "  diff A B                    list every value in which two parameter sets differ:\n"
+         "                              page, field and element, the value on each side;\n"
+         "                              each of A and B is a file or --port PORT (one\n"
+         "                              controller at a time, read with its verify pass)\n"
          "  --help                      show this text\n"
          "\n"
          "Controller commands (PORT: a device path, COM1..COM20 or auto; --com N=PATH binds\n"
@@ -51,6 +55,9 @@ std::string_view UsageText() {
          "2 bad arguments; 3 a file could not be read or written; 4 the input is not a\n"
          "parameter file of a known version; 5 check found warnings (whether or not values\n"
          "are out of range). convert, verify and program print the same warnings.\n"
+         "Exit status of diff: 0 equal; 1 different; 2 bad arguments; with two files 3 and 4\n"
+         "as the file commands; with --port 3, 4, 5 and 6 as the controller commands and 7\n"
+         "the controller could not be read.\n"
          "Exit status of the controller commands: 0 success (\"Verify: OK\", \"Program\n"
          "device: OK\"); 1 read, verify or program error; 2 bad arguments; 3 the port\n"
          "cannot be opened; 4 the controller's protocol version differs; 5 the parameter\n"
@@ -72,6 +79,8 @@ ParseResult ParseCommandLine(const std::vector<std::string>& args) {
     cl.command = Command::kConvert;
   else if (name == "check")
     cl.command = Command::kCheck;
+  else if (name == "diff")
+    cl.command = Command::kDiff;
   else
     return Fail("unknown command '" + name + "'");
 
@@ -86,7 +95,8 @@ ParseResult ParseCommandLine(const std::vector<std::string>& args) {
       if (i + 1 >= args.size()) return Fail("option " + a + " needs a value");
       const std::string& value = args[++i];
       if (is_output) {
-        if (cl.command == Command::kCheck) return Fail("check writes no file: " + a);
+        if (cl.command == Command::kCheck || cl.command == Command::kDiff)
+          return Fail(name + " writes no file: " + a);
         cl.output = value;
         continue;
       }
@@ -115,6 +125,11 @@ ParseResult ParseCommandLine(const std::vector<std::string>& args) {
       cl.input = positional[0];
       if (cl.command == Command::kConvert && cl.output.empty())
         return Fail("convert needs -o OUT.ign");
+      break;
+    case Command::kDiff:
+      if (positional.size() != 2) return Fail("diff needs two parameter files (or --port PORT)");
+      cl.input = positional[0];
+      cl.input2 = positional[1];
       break;
     case Command::kHelp:
       break;

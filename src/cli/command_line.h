@@ -7,12 +7,13 @@
 
 namespace morvek::cli {
 
-enum class Command : std::uint8_t { kHelp, kNew, kConvert, kCheck };
+enum class Command : std::uint8_t { kHelp, kNew, kConvert, kCheck, kDiff };
 
 struct CommandLine {
   Command command = Command::kHelp;
   int bike = -1;       // new: the preset
-  std::string input;   // convert, check
+  std::string input;   // convert, check; diff: the left file
+  std::string input2;  // diff: the right file
   std::string output;  // new, convert
 };
 

@@ -8,6 +8,7 @@
 #include <memory>
 #include <ostream>
 
+#include "cli/diff_report.h"
 #include "clilink/link_options.h"
 #include "clilink/monitor_line.h"
 #include "clilink/restore_point_writer.h"
@@ -113,7 +114,11 @@ class Runner {
       return kExitUsage;
     }
     editor_.ApplyDefaults(model::DefaultsScope::kWholeImage);
-    if (!options_.file.empty()) {
+    if (options_.command == "diff") {
+      // The file first: a bad file needs no controller.
+      if (cli::LoadTune(options_.file, file_editor_, err_) != cli::LoadFailure::kNone)
+        return kExitFileError;
+    } else if (!options_.file.empty()) {
       const files::ReadResult read = files::OpenParameterFile(options_.file, editor_, false);
       for (TextId id : read.messages)
         err_ << "morvek-cli: " << options_.file << ": " << English(id) << "\n";
@@ -146,7 +151,7 @@ class Runner {
     if (int code = DrainMessages(); code != kExitOk) return code;
     if (port != kAutoScanPort && !transport_.IsOpen()) return kExitPortError;
 
-    if (options_.command == "read") session_.Read();
+    if (options_.command == "read" || options_.command == "diff") session_.Read();
     if (options_.command == "verify") session_.Verify();
     if (options_.command == "program") session_.Program();
 
@@ -172,6 +177,7 @@ class Runner {
     session_.Stop();
     if (options_.verbose) err_ << "ticks: " << ticks << "\n";
     if (result == kExitOk && options_.command == "read") return WriteFile(build_date, build_time);
+    if (options_.command == "diff") return DiffResult(result);
     return result;
   }
 
@@ -258,6 +264,7 @@ class Runner {
     for (TextId failure : {TextId::MsgReadError, TextId::MsgVerifyError, TextId::MsgProgramError})
       if (text == English(failure)) {
         err_ << "morvek-cli: " << PortShown() << ": " << text << "\n  " << LinkReason() << "\n";
+        if (failure == TextId::MsgVerifyError) ReportVerifyDifference();
         return kExitTransactionFailed;
       }
     if (options_.command != "program")
@@ -291,6 +298,31 @@ class Runner {
         return kExitTransactionFailed;
     }
     return -1;
+  }
+
+  // A verify that found a page different says which fields differ there. It stops at that
+  // page, so the pages after it were not compared.
+  void ReportVerifyDifference() {
+    const int page = session_.verify_mismatch_page();
+    if (page == 0) return;
+    const std::string what = options_.command == "verify" ? options_.file : "the image sent";
+    err_ << "  controller page " << page << " differs from " << what << " (left: " << what
+         << ", right: controller):\n"
+         << cli::FormatDiff(
+                pages::DiffImages(editor_.image(), session_.verify_controller_copy(), page));
+    if (page < model::kLastImagePage)
+      err_ << "  pages " << page + 1 << ".." << model::kLastImagePage << " were not compared\n";
+  }
+
+  // The result of a diff with the controller once its read (and verify pass) ended.
+  int DiffResult(int result) {
+    if (result == kExitTransactionFailed) return kExitNotRead;
+    if (result != kExitOk) return result;
+    const std::string controller = "controller on " + PortShown();
+    if (options_.port_first)
+      return cli::ReportDiff(controller, editor_.image(), options_.file, file_editor_.image(),
+                             out_);
+    return cli::ReportDiff(options_.file, file_editor_.image(), controller, editor_.image(), out_);
   }
 
   // The port as the user knows it: the device it stands for, or what --port said.
@@ -379,6 +411,7 @@ class Runner {
   serial::PortDirectory directory_;
   serial::SerialTransport transport_;
   model::Editor editor_;
+  model::Editor file_editor_;  // diff: the file compared with the controller
   CliOwner owner_;
   link::Session session_;
   int printed_ = 0;
@@ -395,6 +428,13 @@ class Runner {
 
 bool IsLinkCommand(const std::string& command) {
   return command == "read" || command == "verify" || command == "program" || command == "monitor";
+}
+
+bool IsLinkDiff(const std::vector<std::string>& args) {
+  if (args.empty() || args[0] != "diff") return false;
+  for (const std::string& arg : args)
+    if (arg == "--port") return true;
+  return false;
 }
 
 int RunLinkCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,

@@ -32,7 +32,11 @@ std::string ParseLinkOptions(const std::vector<std::string>& args, LinkOptions& 
     };
     std::string value;
     if (arg == "--port") {
+      if (!options.port.empty())
+        return options.command == "diff" ? "diff compares with one controller at a time"
+                                         : "--port given twice";
       if (!next(options.port)) return "--port needs a device path, COMn or auto";
+      options.port_first = options.file.empty();
     } else if (arg == "-o") {
       if (!next(options.output)) return "-o needs a file name";
     } else if (arg == "--csv") {
@@ -63,6 +67,8 @@ std::string ParseLinkOptions(const std::vector<std::string>& args, LinkOptions& 
   if (c == "read" && options.output.empty()) return "read needs -o FILE.ign";
   if ((c == "verify" || c == "program") && options.file.empty()) return c + " needs FILE.ign";
   if (!options.csv.empty() && c != "monitor") return "--csv belongs to monitor";
+  if (c == "diff" && options.file.empty()) return "diff needs a parameter file and --port PORT";
+  if (c == "diff" && !options.output.empty()) return "diff writes no file";
   if ((c == "read" || c == "monitor") && !options.file.empty())
     return "unexpected argument " + options.file;
   return {};

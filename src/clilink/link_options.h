@@ -8,7 +8,8 @@ namespace morvek::clilink {
 struct LinkOptions {
   std::string command;
   std::string port;                   // as given to --port
-  std::string file;                   // the parameter file of verify and program
+  std::string file;                   // the parameter file of verify, program and diff
+  bool port_first = false;            // diff: the controller is the left side
   std::string output;                 // -o of read
   std::string csv;                    // --csv of monitor: every frame as a row of a data log
   int count = -1;                     // frames to print (monitor); -1 for no end

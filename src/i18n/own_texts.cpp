@@ -99,6 +99,34 @@ constexpr std::array<Row, static_cast<std::size_t>(OwnText::kCount)> kTexts{{
     {"Injection time [us]", "Einspritzzeit [us]", "Temps d'injection [us]", "Doba vstřiku [us]"},
     {"Advance [°]", "Zündzeitpunkt [°]", "Avance [°]", "Předstih [°]"},
     {"Time [s]", "Zeit [s]", "Temps [s]", "Čas [s]"},
+    {"Compare with file...", "Mit Datei vergleichen...", "Comparer avec un fichier...",
+     "Porovnat se souborem..."},
+    {"Compare with controller", "Mit Steuergerät vergleichen", "Comparer avec le boîtier",
+     "Porovnat s jednotkou"},
+    {"Compare", "Vergleich", "Comparaison", "Porovnání"},
+    {"Page", "Seite", "Onglet", "Stránka"},
+    {"Field", "Feld", "Champ", "Položka"},
+    {"On screen", "Auf dem Bildschirm", "À l'écran", "Na obrazovce"},
+    {"Controller", "Steuergerät", "Boîtier", "Jednotka"},
+    {"Differences: ", "Unterschiede: ", "Différences : ", "Rozdíly: "},
+    {"No differences.", "Keine Unterschiede.", "Aucune différence.", "Žádné rozdíly."},
+    {"Double-click a line to go to its control. Tick lines and press Take over to copy them "
+     "onto the screen.",
+     "Doppelklick auf eine Zeile führt zu ihrem Bedienelement. Zeilen ankreuzen und Übernehmen "
+     "drücken kopiert sie auf den Bildschirm.",
+     "Double-cliquez sur une ligne pour aller à son contrôle. Cochez des lignes et appuyez sur "
+     "Reprendre pour les copier à l'écran.",
+     "Dvojklik na řádek přejde na jeho prvek. Zaškrtnuté řádky tlačítko Převzít zkopíruje na "
+     "obrazovku."},
+    {"Take over", "Übernehmen", "Reprendre", "Převzít"},
+    {"Close", "Schließen", "Fermer", "Zavřít"},
+    {"The controller could not be read; nothing was compared.",
+     "Das Steuergerät konnte nicht gelesen werden; es wurde nichts verglichen.",
+     "Le boîtier n'a pas pu être lu ; rien n'a été comparé.",
+     "Jednotku se nepodařilo přečíst; nic nebylo porovnáno."},
+    {"controller page ", "Steuergerät-Seite ", "page du boîtier ", "stránka jednotky "},
+    {"The controller differs on its page ", "Das Steuergerät weicht auf seiner Seite ab: ",
+     "Le boîtier diffère sur sa page ", "Jednotka se liší na své stránce "},
 }};
 // clang-format on
 

@@ -60,6 +60,15 @@ class Session {
 
   // The transactions (F7, F8, F9) and programming of the flagged pages.
   void Read() { transactions_.Read(); }
+  // Reads the controller into `target`, leaving the image and the page on screen alone.
+  void ReadCopy(model::ParameterImage& target) { transactions_.ReadCopy(target); }
+  Transactions::CopyRead copy_read() const { return transactions_.copy_read(); }
+  Transactions::CopyRead TakeCopyReadResult() { return transactions_.TakeCopyReadResult(); }
+  // The page a verify found different, and what the controller holds there (see Transactions).
+  int verify_mismatch_page() const { return transactions_.verify_mismatch_page(); }
+  const model::ParameterImage& verify_controller_copy() const {
+    return transactions_.verify_controller_copy();
+  }
   void Verify() { transactions_.Verify(); }
   void Program() { transactions_.Program(); }
   void StartProgramming() { transactions_.StartProgramming(); }

@@ -17,19 +17,41 @@ constexpr int kPayloadByteNeverVerified = 1;  // image byte 1, reserved
 
 std::string Transactions::Text(TextId id) const { return LinkText(id, c_.language); }
 
+void Transactions::AbandonCopyRead() {
+  copy_target_ = nullptr;
+  copy_read_ = CopyRead::kNone;
+}
+
 void Transactions::Read() {
+  StartRead();
   started_as_ = TransactionMode::kRead;
+  c_.owner.ClearCurrentFileName();
+}
+
+void Transactions::ReadCopy(model::ParameterImage& target) {
+  StartRead();
+  // A copy is compared, not taken over: it leaves no restore point of the screen's image.
+  started_as_ = TransactionMode::kNone;
+  // The same transaction, landing elsewhere; the file name on screen still names the image.
+  copy_target_ = &target;
+  copy_read_ = CopyRead::kRunning;
+}
+
+void Transactions::StartRead() {
+  AbandonCopyRead();
+  mismatch_page_ = 0;
   c_.state.transaction_mode = TransactionMode::kRead;
   c_.state.current_command = kCmdReadPage0;
   c_.state.attempt_counter = 0;
   c_.status.ShowMessage(Text(TextId::MsgRead));
   c_.status.SetProgress(0);
   c_.status.ShowGauge();
-  c_.owner.ClearCurrentFileName();
   c_.state.done = false;
 }
 
 void Transactions::Verify() {
+  AbandonCopyRead();
+  mismatch_page_ = 0;
   c_.owner.CollectActivePage();
   c_.owner.RunLimitsPass();
   c_.owner.RefreshActivePage();
@@ -55,6 +77,7 @@ void Transactions::Program() {
 void Transactions::StartProgramming() {
   const int page = c_.program_flags.Lowest();
   if (page < 0) return;
+  AbandonCopyRead();
   std::vector<int> pages;
   for (int p = model::kFirstImagePage; p <= model::kLastImagePage; ++p)
     if (c_.program_flags.Test(p)) pages.push_back(p);
@@ -105,6 +128,10 @@ void Transactions::Supervise() {
                                                                 : TextId::MsgReadError;
       c_.status.ShowFailure(Text(failure));
       s.transaction_mode = TransactionMode::kNone;
+      if (Copying()) {
+        copy_target_ = nullptr;
+        copy_read_ = CopyRead::kFailed;
+      }
       if (mode == TransactionMode::kVerify) s.done = false;
     }
   }
@@ -119,6 +146,10 @@ void Transactions::ReceiveIdentification(const DeviceFrame& frame) {
 
 void Transactions::EndWithVersionMismatch() {
   c_.state.transaction_mode = TransactionMode::kNone;
+  if (Copying()) {
+    copy_target_ = nullptr;
+    copy_read_ = CopyRead::kFailed;
+  }
   c_.message_boxes.push_back(UnmatchedVersionText(c_.language, identification_.version));
   // The line keeps what it shows; the countdown does not hide it.
   c_.status.set_hold_ticks(0);
@@ -132,6 +163,7 @@ void Transactions::RequestPage(std::uint8_t command, int progress) {
 }
 
 void Transactions::StartVerifyPass() {
+  mismatch_page_ = 0;
   c_.state.transaction_mode = TransactionMode::kVerify;
   RequestPage(kCmdVerifyPage1, 0);
   c_.status.ShowMessage(Text(TextId::MsgVerify));
@@ -141,22 +173,27 @@ void Transactions::HandleRead(const DeviceFrame& frame, int page) {
   if (page == 0) {
     ReceiveIdentification(frame);
     if (identification_.version != model::kProgramVersion) {
-      c_.owner.RunLimitsPass();
-      c_.owner.RefreshActivePage();
+      if (!Copying()) {
+        c_.owner.RunLimitsPass();
+        c_.owner.RefreshActivePage();
+      }
       EndWithVersionMismatch();
       return;
     }
   } else {
     const auto payload = frame.Payload();
-    std::copy(payload.begin(), payload.end(), c_.image.Page(page).begin());
-    c_.owner.PagesArrived();
+    std::copy(payload.begin(), payload.end(), Target().Page(page).begin());
+    if (!Copying()) c_.owner.PagesArrived();
   }
   if (page < model::kLastImagePage) {
     RequestPage(static_cast<std::uint8_t>(c_.state.current_command + 1), page + 1);
     return;
   }
-  c_.owner.RunLimitsPass();
-  c_.owner.RefreshActivePage();
+  // A copy is compared as the controller holds it: no limits pass, nothing on screen.
+  if (!Copying()) {
+    c_.owner.RunLimitsPass();
+    c_.owner.RefreshActivePage();
+  }
   StartVerifyPass();
 }
 
@@ -199,18 +236,32 @@ void Transactions::HandleProgram(const DeviceFrame& frame, int page) {
 void Transactions::HandleVerify(const DeviceFrame& frame, int page) {
   if (page < model::kFirstImagePage) return;
   const auto payload = frame.Payload();
-  const auto stored = c_.image.Page(page);
+  const auto stored = Target().Page(page);
   for (int k = 0; k < model::kPageSize; ++k) {
     if (page == 1 && k == kPayloadByteNeverVerified) continue;
-    if (payload[static_cast<std::size_t>(k)] != stored[static_cast<std::size_t>(k)]) return;
+    if (payload[static_cast<std::size_t>(k)] != stored[static_cast<std::size_t>(k)]) {
+      // Kept so that a failed verify can say which fields differ from the image, not only
+      // that one did. (A copy read's verify compares two reads of the controller.)
+      if (!Copying()) {
+        std::copy(payload.begin(), payload.end(), controller_copy_.Page(page).begin());
+        mismatch_page_ = page;
+      }
+      return;
+    }
   }
+  mismatch_page_ = 0;
   if (page < model::kLastImagePage) {
     RequestPage(static_cast<std::uint8_t>(c_.state.current_command + 1), page + 1);
     return;
   }
-  verify_after_program_ = false;
-  // The controller holds every page the image holds: nothing is left to program.
-  for (int p = model::kFirstImagePage; p <= model::kLastImagePage; ++p) c_.program_flags.Clear(p);
+  if (Copying()) {
+    copy_target_ = nullptr;
+    copy_read_ = CopyRead::kDone;
+  } else {
+    verify_after_program_ = false;
+    // The controller holds every page the image holds: nothing is left to program.
+    for (int p = model::kFirstImagePage; p <= model::kLastImagePage; ++p) c_.program_flags.Clear(p);
+  }
   c_.status.SetProgressToMax();
   c_.status.ShowMessage(Text(TextId::MsgVerify) + " OK");
   c_.state.transaction_mode = TransactionMode::kNone;

@@ -241,5 +241,50 @@ TEST_F(CliTest, ConvertKeepsOutOfRangeValuesAsTheFileSaysAndWarns) {
     EXPECT_NE(err_.str().find(line), std::string::npos) << err_.str();
 }
 
+TEST_F(CliTest, DiffListsExactlyTheChangedFieldsWithTheirPages) {
+  const std::string a = Write("a.ign", Data("default_preset2.ign"));
+  EXPECT_EQ(Run({"diff", a, Write("same.ign", Data("default_preset2.ign"))}), 0);
+  EXPECT_EQ(out_.str(), a + " and " + Path("same.ign") + " are equal\n");
+
+  std::string text = Data("default_preset2.ign");
+  text = Replace(text, "LIMITER       7200 10800", "LIMITER       7200  9900");
+  text = Replace(text, "FAN            102   104 ", "FAN            102    99 ");
+  text =
+      Replace(text, "ADVANCE          9    19    30    36", "ADVANCE          9    19    30    41");
+  const std::string b = Write("b.ign", text);
+  EXPECT_EQ(Run({"diff", a, b}), 1) << err_.str();
+  EXPECT_EQ(out_.str(), "3 differences, " + a + "  |  " + b +
+                            ":\n"
+                            "Bike         LIMITER.ignition       10800 rpm  |  9900 rpm\n"
+                            "Bike         FAN.fan2               104 °C  |  99 °C\n"
+                            "Advance      ADVANCE[3]             36 °  |  41 °\n");
+  // The other way round, the sides swap.
+  EXPECT_EQ(Run({"diff", b, a}), 1);
+  EXPECT_NE(out_.str().find("FAN.fan2               99 °C  |  104 °C\n"), std::string::npos)
+      << out_.str();
+}
+
+TEST_F(CliTest, DiffOfFilesThatCannotBeComparedSaysWhy) {
+  const std::string good = Write("good.ign", Data("default_preset2.ign"));
+  struct Case {
+    std::vector<std::string> args;
+    int code;
+    std::string said;
+  } cases[] = {
+      {{"diff", good}, kExitUsage, "diff needs two parameter files"},
+      {{"diff", good, good, good}, kExitUsage, "diff needs two parameter files"},
+      {{"diff", good, good, "-o", "x.ign"}, kExitUsage, "writes no file"},
+      {{"diff", good, Path("missing.ign")}, kExitFileError, "missing.ign: cannot be read"},
+      {{"diff", Write("text.txt", "just some text\n"), good},
+       kExitNotAParameterFile,
+       "not a parameter file"},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(Run(c.args), c.code) << c.said;
+    EXPECT_NE(err_.str().find(c.said), std::string::npos) << err_.str();
+    EXPECT_EQ(out_.str().find("differ"), std::string::npos) << out_.str();
+  }
+}
+
 }  // namespace
 }  // namespace morvek::cli

@@ -13,7 +13,9 @@
 #include "files/file_io.h"
 #include "files/parameter_file_reader.h"
 #include "logging/csv_log_reader.h"
+#include "files/parameter_file_writer.h"
 #include "model/editor.h"
+#include "model/field_table.h"
 
 namespace morvek {
 namespace {
@@ -154,6 +156,48 @@ TEST_F(CliLinkTest, ReadAndProgramLeaveRestorePointsThatExportAsFiles) {
   ASSERT_EQ(r.code, 0) << id << "\n" << r.err;
   EXPECT_EQ(ImageOf(File("from-program.ign")), ImageOf(File("bike6.ign")));
   EXPECT_NE(ImageOf(File("from-program.ign")), ImageOf(File("from-read.ign")));
+TEST_F(CliLinkTest, DiffWithTheControllerListsTheOneEditAndAFailedVerifySaysWhere) {
+  ASSERT_EQ(Cli({"new", "--bike", "0", "-o", File("bike0.ign")}).code, 0);
+  StartSim({"--no-wire-delay", "--load", File("bike0.ign")});
+  CliResult r = Cli({"read", "--port", link_, "-o", File("read.ign")});
+  ASSERT_EQ(r.code, 0) << r.err;
+  r = Cli({"diff", File("read.ign"), "--port", link_});
+  EXPECT_EQ(r.code, 0) << r.err;
+  EXPECT_NE(r.out.find("are equal"), std::string::npos) << r.out;
+
+  // One edit: the rev limiter by ignition, 100 rpm lower.
+  model::Editor editor;
+  editor.ApplyDefaults(model::DefaultsScope::kWholeImage);
+  ASSERT_EQ(files::OpenParameterFile(File("read.ign"), editor, false).version, 84);
+  const int limiter = model::Shown(editor.image(), model::FieldId::kLimiterIgnition);
+  model::SetShown(editor.image(), model::FieldId::kLimiterIgnition, limiter - 100);
+  ASSERT_EQ(files::SaveParameterFile(File("edited.ign"), editor.image(), {"-", "-", "-", "-", "-"},
+                                     nullptr),
+            files::FileError::kOk);
+
+  r = Cli({"diff", "--port", link_, File("edited.ign")});
+  EXPECT_EQ(r.code, 1) << r.err;
+  const std::string line = "Bike         LIMITER.ignition       " + std::to_string(limiter) +
+                           " rpm  |  " + std::to_string(limiter - 100) + " rpm\n";
+  EXPECT_NE(r.out.find("1 difference, controller on "), std::string::npos) << r.out;
+  EXPECT_NE(r.out.find(line), std::string::npos) << r.out;
+
+  r = Cli({"verify", File("edited.ign"), "--port", link_});
+  EXPECT_EQ(r.code, 1) << r.err;
+  EXPECT_NE(r.err.find("Verify error!"), std::string::npos) << r.err;
+  EXPECT_NE(r.err.find("controller page 1 differs from " + File("edited.ign")), std::string::npos)
+      << r.err;
+  EXPECT_NE(r.err.find("LIMITER.ignition       " + std::to_string(limiter - 100) + " rpm  |  " +
+                       std::to_string(limiter) + " rpm"),
+            std::string::npos)
+      << r.err;
+  EXPECT_NE(r.err.find("pages 2..9 were not compared"), std::string::npos) << r.err;
+
+  // Arguments and a controller that cannot be read keep their own codes.
+  EXPECT_EQ(Cli({"diff", "--port", link_, "--port", link_}).code, 2);
+  EXPECT_EQ(Cli({"diff", File("missing.ign"), "--port", link_}).code, 5);
+  KillSim();
+  EXPECT_EQ(Cli({"diff", File("read.ign"), "--port", link_}).code, 3);
 }
 
 // "Program device: OK" is earned only by a controller seen saving (or, when it reports no

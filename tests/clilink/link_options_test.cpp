@@ -50,6 +50,28 @@ TEST(LinkOptions, ForceBelongsToProgramAlone) {
         std::vector<std::string>{"monitor", "--port", "COM3", "--force"}}) {
     LinkOptions options;
     EXPECT_EQ(ParseLinkOptions(args, options), "unknown option --force") << args[0];
+TEST(LinkOptions, DiffTakesOneFileAndOneControllerInEitherOrder) {
+  const LinkOptions file_first = Parsed({"diff", "a.ign", "--port", "COM2"});
+  EXPECT_EQ(file_first.file, "a.ign");
+  EXPECT_FALSE(file_first.port_first);
+  const LinkOptions port_first = Parsed({"diff", "--port", "COM2", "a.ign"});
+  EXPECT_EQ(port_first.file, "a.ign");
+  EXPECT_TRUE(port_first.port_first);
+
+  struct Case {
+    std::vector<std::string> args;
+    std::string error;
+  } bad[] = {
+      {{"diff", "--port", "COM2"}, "diff needs a parameter file and --port PORT"},
+      {{"diff", "a.ign", "--port", "COM2", "--port", "COM3"},
+       "diff compares with one controller at a time"},
+      {{"diff", "a.ign", "b.ign", "--port", "COM2"}, "unexpected argument b.ign"},
+      {{"diff", "a.ign", "--port", "COM2", "-o", "c.ign"}, "diff writes no file"},
+      {{"verify", "a.ign", "--port", "COM2", "--port", "COM3"}, "--port given twice"},
+  };
+  for (const Case& c : bad) {
+    LinkOptions options;
+    EXPECT_EQ(ParseLinkOptions(c.args, options), c.error) << c.args.back();
   }
 }
 

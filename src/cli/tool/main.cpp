@@ -11,7 +11,8 @@
 int main(int argc, char** argv) {
   const std::vector<std::string> args(argv + 1, argv + argc);
   // The build stamp the EXE line of written files carries.
-  if (!args.empty() && morvek::clilink::IsLinkCommand(args[0])) {
+  if (!args.empty() &&
+      (morvek::clilink::IsLinkCommand(args[0]) || morvek::clilink::IsLinkDiff(args))) {
     for (const std::string& arg : args)
       if (arg == "--help" || arg == "-h")
         return morvek::cli::RunCli({"--help"}, std::cout, std::cerr, {__DATE__, __TIME__});
