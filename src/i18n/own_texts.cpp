@@ -19,6 +19,8 @@ constexpr std::array<Row, static_cast<std::size_t>(OwnText::kCount)> kTexts{{
      "même ?\n(Elles sont conservées pour le prochain démarrage.)",
      "Změny na obrazovce nebyly naprogramovány do jednotky. Přesto ukončit?\n"
      "(Zůstanou uloženy pro příští spuštění.)"},
+    {"Printed to ", "Gedruckt in ", "Imprimé dans ", "Vytištěno do "},
+    {"Not printed: ", "Nicht gedruckt: ", "Non imprimé : ", "Nevytištěno: "},
 }};
 // clang-format on
 

@@ -10,6 +10,8 @@ namespace morvek::i18n {
 enum class OwnText : std::uint8_t {
   kPendingPages,          // the status bar's list of pages changed but not programmed
   kClosePendingQuestion,  // asked when the window closes with such pages
+  kPrintedTo,             // the message line after a printout went to a PDF file, before its path
+  kNotPrinted,            // the message line when a printout failed, before where it should go
   kCount
 };
 
