@@ -37,14 +37,13 @@ ManualBook::ManualBook(QPagedPaintDevice& device, const QString& title)
   margins_ = QMarginsF(Millimetres(20, dpi), Millimetres(18, dpi), Millimetres(20, dpi),
                        Millimetres(24, dpi));
   const QRectF full = device_.pageLayout().fullRectPixels(dpi);
-  // Whole device pixels: a line laid out at the top of a page starts exactly on a multiple
-  // of the page height, and belongs to that page only.
   page_ = QSizeF(std::floor(full.width() - margins_.left() - margins_.right()),
                  std::floor(full.height() - margins_.top() - margins_.bottom()));
   document_.documentLayout()->setPaintDevice(&device_);
   document_.setUseDesignMetrics(true);
   document_.setDocumentMargin(0);
-  document_.setPageSize(page_);
+  // One long page: the book breaks it into pages itself (Paginate).
+  document_.setTextWidth(page_.width());
   document_.setDefaultFont(QFont(QString::fromLatin1(kFamily), 10));
 }
 
@@ -125,67 +124,90 @@ void ManualBook::InsertContents(QTextCursor at) {
     contents_.push_back({HeadingLevel(b), b.text().trimmed(), 0});
     headings_.push_back(b);
   }
-  if (contents_.empty()) return;
-  QTextTableFormat format;
-  format.setBorder(0);
-  format.setCellPadding(Millimetres(0.6, device_.logicalDpiY()));
-  format.setCellSpacing(0);
-  format.setWidth(QTextLength(QTextLength::PercentageLength, 100));
-  format.setColumnWidthConstraints({QTextLength(QTextLength::PercentageLength, 88),
-                                    QTextLength(QTextLength::PercentageLength, 12)});
-  contents_table_ = at.insertTable(static_cast<int>(contents_.size()), 2, format);
+  // One paragraph per entry, the page number on a right-aligned tab stop at the right edge
+  // (paragraphs rather than a table: the layout breaks pages after a long table unreliably).
+  const double dpi = device_.logicalDpiY();
   for (std::size_t i = 0; i < contents_.size(); ++i) {
-    const int row = static_cast<int>(i);
-    QTextCursor title = contents_table_->cellAt(row, 0).firstCursorPosition();
-    QTextBlockFormat indent;
-    indent.setIndent(contents_[i].level - 2);
-    title.setBlockFormat(indent);
+    QTextBlockFormat row;
+    row.setIndent(contents_[i].level - 2);
+    row.setTopMargin(Millimetres(contents_[i].level == 2 ? 1.2 : 0.3, dpi));
+    // Tab stops are measured at 96 dots per inch, whatever the device, and
+    // from where the indented text starts.
+    const double right = (page_.width() - Millimetres(1, dpi)) * kPictureDpi / dpi -
+                         document_.indentWidth() * (contents_[i].level - 2);
+    row.setTabPositions({QTextOption::Tab(right, QTextOption::RightTab)});
     QTextCharFormat chars;
     chars.setFontWeight(contents_[i].level == 2 ? QFont::Bold : QFont::Normal);
-    title.insertText(contents_[i].title, chars);
-    QTextCursor page = contents_table_->cellAt(row, 1).firstCursorPosition();
-    QTextBlockFormat right;
-    right.setAlignment(Qt::AlignRight);
-    page.setBlockFormat(right);
-    page.insertText(QStringLiteral("00"));
+    if (i == 0) {
+      at.setBlockFormat(row);
+    } else {
+      at.insertBlock(row, chars);
+    }
+    at.insertText(contents_[i].title + QStringLiteral("\t00"), chars);
+    contents_rows_.push_back(at.block());
   }
 }
 
 int ManualBook::PageOf(const QTextBlock& block) const {
-  const QTextLayout* layout = block.layout();
-  double y = document_.documentLayout()->blockBoundingRect(block).top();
-  if (layout && layout->lineCount() > 0) y = layout->position().y() + layout->lineAt(0).y();
-  return static_cast<int>(y / page_.height());
+  const double top = document_.documentLayout()->blockBoundingRect(block).top();
+  const auto after = std::upper_bound(page_tops_.begin(), page_tops_.end(), top + 0.5);
+  return static_cast<int>(after - page_tops_.begin()) - 1;
 }
 
-void ManualBook::Relayout() {
-  // The layout follows edits lazily and piece by piece; pages are measured on a whole one.
-  document_.markContentsDirty(0, document_.characterCount());
-  (void)document_.pageCount();
-}
-
-bool ManualBook::MoveFirstHeadingLeftAtTheFoot() {
-  for (const QTextBlock& heading : headings_) {
-    const QTextBlock next = heading.next();
-    if (!next.isValid() || PageOf(next) == PageOf(heading)) continue;
-    QTextBlockFormat format = heading.blockFormat();
-    if (format.pageBreakPolicy() & QTextFormat::PageBreak_AlwaysBefore) continue;
-    format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
-    QTextCursor(heading).setBlockFormat(format);
-    return true;
+std::vector<ManualBook::Unit> ManualBook::Units() const {
+  // The text as the pieces a page break may fall between: the lines of a paragraph (a
+  // picture is a line), and whole table rows. A heading is marked to stay with what follows.
+  std::vector<Unit> units;
+  const QAbstractTextDocumentLayout* layout = document_.documentLayout();
+  const QTextTable* last_table = nullptr;
+  int last_row = -1;
+  for (QTextBlock b = document_.begin(); b.isValid(); b = b.next()) {
+    const QTextLayout* lines = b.layout();
+    if (lines == nullptr || lines->lineCount() == 0) continue;
+    const QRectF rect = layout->blockBoundingRect(b);
+    const double origin = rect.top() - lines->boundingRect().top();
+    const QTextTable* table = QTextCursor(b).currentTable();
+    if (table != nullptr) {
+      const int row = table->cellAt(b.position()).row();
+      if (table == last_table && row == last_row) {
+        units.back().top = std::min(units.back().top, rect.top());
+        units.back().bottom = std::max(units.back().bottom, rect.bottom());
+      } else {
+        units.push_back({rect.top(), rect.bottom(), false});
+      }
+      last_table = table;
+      last_row = row;
+      continue;
+    }
+    last_table = nullptr;
+    const bool heading = HeadingLevel(b) > 0;
+    for (int i = 0; i < lines->lineCount(); ++i) {
+      const QTextLine line = lines->lineAt(i);
+      units.push_back({origin + line.y(), origin + line.y() + line.height(), heading});
+    }
   }
-  return false;
+  return units;
+}
+
+void ManualBook::BreakPages() {
+  (void)document_.pageCount();  // lays the whole text out
+  const std::vector<Unit> units = Units();
+  page_tops_.assign(1, 0.0);
+  for (std::size_t i = 0; i < units.size(); ++i) {
+    // A heading goes to the next page together with the first line after it.
+    std::size_t last = i;
+    while (units[last].heading && last + 1 < units.size()) ++last;
+    const double top = page_tops_.back();
+    if (units[last].bottom - top > page_.height() && units[i].top > top)
+      page_tops_.push_back(units[i].top);
+  }
 }
 
 void ManualBook::Paginate() {
-  // A heading whose next paragraph starts on the following page goes there too. Moving one
-  // moves everything after it, so only the first such heading is moved before measuring
-  // again. Then the contents get the pages; they are measured once more, in case a number
-  // of another width than its placeholder reflowed a line. Every heading moves at most once.
-  const std::size_t rounds = 2 * headings_.size() + 4;
-  for (std::size_t round = 0; round < rounds; ++round) {
-    Relayout();
-    if (MoveFirstHeadingLeftAtTheFoot()) continue;
+  // The contents get the pages the headings land on; the numbers may reflow the contents,
+  // so the pages are measured again until they hold still.
+  for (int round = 0; round < 5; ++round) {
+    BreakPages();
     bool same = true;
     std::vector<int> pages;
     for (std::size_t i = 0; i < headings_.size(); ++i) {
@@ -195,15 +217,17 @@ void ManualBook::Paginate() {
     if (same) return;
     for (std::size_t i = 0; i < headings_.size(); ++i) {
       contents_[i].page = pages[i];
-      QTextTableCell cell = contents_table_->cellAt(static_cast<int>(i), 1);
-      QTextCursor c = cell.firstCursorPosition();
-      c.setPosition(cell.lastCursorPosition().position(), QTextCursor::KeepAnchor);
+      const QTextBlock& row = contents_rows_[i];
+      QTextCursor c(row);
+      c.setPosition(row.position() + static_cast<int>(row.text().lastIndexOf(QLatin1Char('\t'))) +
+                    1);
+      c.setPosition(row.position() + row.length() - 1, QTextCursor::KeepAnchor);
       c.insertText(QString::number(pages[i]));
     }
   }
 }
 
-int ManualBook::page_count() const { return document_.pageCount(); }
+int ManualBook::page_count() const { return static_cast<int>(page_tops_.size()); }
 
 bool ManualBook::Print(QString* error) {
   QPainter painter;
@@ -219,12 +243,15 @@ bool ManualBook::Print(QString* error) {
       *error = QStringLiteral("cannot add page %1").arg(i + 1);
       return false;
     }
-    const QRectF clip(0, i * page_.height(), page_.width(), page_.height());
+    const double top = page_tops_[static_cast<std::size_t>(i)];
+    const double bottom =
+        i + 1 < pages ? page_tops_[static_cast<std::size_t>(i) + 1] : top + page_.height();
+    const QRectF clip(0, top, page_.width(), bottom - top);
     painter.save();
-    painter.translate(margins_.left(), margins_.top() - clip.top());
+    painter.translate(margins_.left(), margins_.top() - top);
     painter.setClipRect(clip);
     QAbstractTextDocumentLayout::PaintContext context;
-    // Lines that start on the next page's first pixel are that page's.
+    // The first line of the next page starts on this one's last pixel.
     context.clip = clip.adjusted(0, 0, 0, -1);
     context.palette.setColor(QPalette::Text, Qt::black);
     document_.documentLayout()->draw(&painter, context);

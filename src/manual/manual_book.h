@@ -7,7 +7,6 @@
 #include <vector>
 
 class QPagedPaintDevice;
-class QTextTable;
 
 namespace morvek::manual {
 
@@ -46,10 +45,18 @@ class ManualBook {
   const std::vector<ContentsEntry>& contents() const { return contents_; }
 
  private:
+  // A stretch of the laid-out text that a page break must not cut.
+  struct Unit {
+    double top;
+    double bottom;
+    bool heading;
+  };
+  std::vector<Unit> Units() const;
+  // Chooses where each page starts.
+  void BreakPages();
+  // The page (0-based) a block starts on.
   int PageOf(const QTextBlock& block) const;
   void InsertContents(QTextCursor at);
-  void Relayout();
-  bool MoveFirstHeadingLeftAtTheFoot();
 
   QPagedPaintDevice& device_;
   QString title_;
@@ -57,8 +64,9 @@ class ManualBook {
   QSizeF page_;  // the text area of one page, in device pixels
   QMarginsF margins_;
   std::vector<ContentsEntry> contents_;
-  std::vector<QTextBlock> headings_;  // the blocks of contents_, in order
-  QTextTable* contents_table_ = nullptr;
+  std::vector<QTextBlock> headings_;       // the blocks of contents_, in order
+  std::vector<QTextBlock> contents_rows_;  // the paragraphs that list them
+  std::vector<double> page_tops_{0.0};     // where each page starts in the laid-out text
 };
 
 }  // namespace morvek::manual
