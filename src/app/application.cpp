@@ -269,9 +269,15 @@ void Application::OpenHelp() {
   const std::string name(i18n::Text(i18n::TextId::HelpFileName, texts_.language()));
   const std::filesystem::path path = options_.program_directory / name;
   std::error_code error;
-  const bool opened =
-      std::filesystem::is_regular_file(path, error) &&
-      QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(path.string())));
+  // A missing manual is reported here: the system's viewer would open with an error of its own
+  // or not at all.
+  bool opened = std::filesystem::is_regular_file(path, error);
+  if (opened) {
+    opened =
+        options_.open_document
+            ? options_.open_document(path)
+            : QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(path.string())));
+  }
   if (!opened)
     options_.prompts->Message(
         std::string(i18n::Text(i18n::TextId::MsgHelpOpenError, texts_.language())));

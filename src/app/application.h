@@ -4,6 +4,7 @@
 #include <QTimer>
 #include <deque>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -50,6 +51,9 @@ struct ApplicationOptions {
   std::optional<int> com_port_override;
   // Tests drive Tick() themselves.
   bool run_timer = true;
+  // Shows a document in the system's viewer (the help manual); false when that failed. The
+  // system's handler for the file type when empty.
+  std::function<bool(const std::filesystem::path&)> open_document;
 };
 
 // The program for its whole run: the editor, the session, the main window and the 55 ms tick.

@@ -43,18 +43,11 @@ class GuardedApplication : public QApplication {
   }
 };
 
-int Run(int argc, char** argv) {
+int Run(const morvek::app::CommandLine& line) {
   QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
   QApplication::setWindowIcon(morvek::ui::ProgramIcon());
   // Lets the desktop match the window to its menu entry and icon.
   QGuiApplication::setDesktopFileName(QStringLiteral("org.example.morvek.Morvek"));
-  std::vector<std::string> args;
-  for (int i = 1; i < argc; ++i) args.emplace_back(argv[i]);
-  const morvek::app::CommandLine line = morvek::app::ParseCommandLine(args);
-  if (!line.error.empty()) {
-    std::fprintf(stderr, "morvek: %s\n", line.error.c_str());
-    return 2;
-  }
 
   std::unique_ptr<morvek::app::Demo> demo;
   std::vector<std::string> bindings = line.com_bindings;
@@ -102,10 +95,23 @@ int Run(int argc, char** argv) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  // Read before the window system is needed, so --help and a mistyped option answer on a
+  // machine without a display too.
+  std::vector<std::string> args;
+  for (int i = 1; i < argc; ++i) args.emplace_back(argv[i]);
+  const morvek::app::CommandLine line = morvek::app::ParseCommandLine(args);
+  if (!line.error.empty()) {
+    std::fprintf(stderr, "morvek: %s\nTry 'morvek --help'.\n", line.error.c_str());
+    return 2;
+  }
+  if (line.help) {
+    std::fputs(morvek::app::CommandLineUsage(), stdout);
+    return 0;
+  }
   GuardedApplication qt(argc, argv);
   // The last resort: an error that escapes everything else.
   try {
-    return Run(argc, argv);
+    return Run(line);
   } catch (const std::exception& e) {
     ShowError(e.what());
   } catch (...) {

@@ -14,6 +14,7 @@
 
 #include "app/application.h"
 #include "app/layout_hub_runner.h"
+#include "i18n/own_texts.h"
 #include "pages/print_layout.h"
 #include "ui/print_layout.h"
 #include "ui/tool_bar.h"
@@ -91,11 +92,15 @@ void PrintCommand::SpeedButtonPrintClick(const QDateTime& now) {
   // What the settings of the page keep hidden stays hidden.
   RunLayoutHub(app_);
 
+  const i18n::Language language = app_.texts().language();
+  const std::string where = outcome.destination.toStdString();
   if (!outcome.printed) {
-    // Red with where it should have gone: the tables hold no words for a failed printout.
-    session.ShowFailure(stamp + "\n" + outcome.destination.toStdString());
+    // Red, with where it should have gone.
+    session.ShowFailure(stamp + "\n" +
+                        std::string(i18n::Text(i18n::OwnText::kNotPrinted, language)) + where);
   } else if (outcome.fallback) {
-    session.ShowStamp(stamp + "\n" + outcome.destination.toStdString());
+    session.ShowStamp(stamp + "\n" + std::string(i18n::Text(i18n::OwnText::kPrintedTo, language)) +
+                      where);
   }
   w.RenderStatusLine(session.status_line());
 }

@@ -127,6 +127,8 @@ constexpr std::array<Row, static_cast<std::size_t>(OwnText::kCount)> kTexts{{
     {"controller page ", "Steuergerät-Seite ", "page du boîtier ", "stránka jednotky "},
     {"The controller differs on its page ", "Das Steuergerät weicht auf seiner Seite ab: ",
      "Le boîtier diffère sur sa page ", "Jednotka se liší na své stránce "},
+    {"Printed to ", "Gedruckt in ", "Imprimé dans ", "Vytištěno do "},
+    {"Not printed: ", "Nicht gedruckt: ", "Non imprimé : ", "Nevytištěno: "},
 }};
 // clang-format on
 

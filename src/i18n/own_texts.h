@@ -56,8 +56,6 @@ enum class OwnText : std::uint8_t {
   kChartInjection,
   kChartAdvance,
   kChartTime,
-  kPendingPages,           // the status bar's list of pages changed but not programmed
-  kClosePendingQuestion,   // asked when the window closes with such pages
   kMenuCompareFile,        // File menu: compare the image with a parameter file
   kMenuCompareController,  // File menu: compare the image with the controller
   kCompareTitle,           // the compare window's caption
@@ -73,6 +71,8 @@ enum class OwnText : std::uint8_t {
   kCompareReadFailed,  // a compare whose read of the controller failed
   kControllerPage,     // where a reserved byte lives: "controller page " and its number
   kVerifyDiffers,      // a failed verify: the page that differs, then its fields
+  kPrintedTo,             // the message line after a printout went to a PDF file, before its path
+  kNotPrinted,            // the message line when a printout failed, before where it should go
   kCount
 };
 

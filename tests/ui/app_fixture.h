@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QTemporaryDir>
+#include <filesystem>
 #include <memory>
 #include <optional>
 #include <string>
@@ -63,6 +64,11 @@ class AppFixture {
     options.program_directory = config_dir.toStdString();
     options.run_timer = false;
     options.com_port_override = com_port_override;
+    // No viewer is started: the test sees what would have been opened.
+    options.open_document = [this](const std::filesystem::path& path) {
+      opened_documents.push_back(path);
+      return viewer_opens;
+    };
     app = std::make_unique<app::Application>(options);
     app->Start();
   }
@@ -83,6 +89,8 @@ class AppFixture {
   sim::ControllerModel controller;
   sim::InMemoryTransport transport;
   ScriptedPrompts prompts;
+  std::vector<std::filesystem::path> opened_documents;
+  bool viewer_opens = true;
   std::unique_ptr<app::Application> app;
 };
 

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QEnterEvent>
 #include <QFile>
@@ -358,6 +359,44 @@ class MainWindowTest : public QObject {
     AppFixture f(Dir());
     f.Find<QAction>("MenuContens")->trigger();
     QCOMPARE(f.prompts.messages, std::vector<std::string>{"Error by opening file Morvek_en.pdf !"});
+    QVERIFY(f.opened_documents.empty());
+  }
+
+  // F1 opens the manual of the language the window speaks now, from the program's folder; a
+  // manual of another language does not stand in for a missing one, and a viewer that fails
+  // is reported like a missing manual.
+  void f1OpensTheManualOfTheWindowsLanguage() {
+    AppFixture f(Dir());
+    QVERIFY(f.Find<QAction>("MenuContens")->shortcut() == QKeySequence(Qt::Key_F1));
+    for (const char* name : {"Morvek_en.pdf", "Morvek_de.pdf", "Morvek_fr.pdf"})
+      WriteFile(name, "%PDF-1.4\n");
+    const struct {
+      const char* menu;
+      const char* manual;
+    } kLanguages[] = {{"MenuGerman", "Morvek_de.pdf"},
+                      {"MenuFrench", "Morvek_fr.pdf"},
+                      {"MenuEnglish", "Morvek_en.pdf"}};
+    for (const auto& l : kLanguages) {
+      f.Find<QAction>(l.menu)->trigger();
+      f.opened_documents.clear();
+      f.Find<QAction>("MenuContens")->trigger();
+      QCOMPARE(f.opened_documents.size(), std::size_t{1});
+      QCOMPARE(QString::fromStdString(f.opened_documents[0].string()),
+               QDir(Dir()).filePath(QString::fromLatin1(l.manual)));
+    }
+    QVERIFY(f.prompts.messages.empty());
+
+    f.Find<QAction>("MenuCzech")->trigger();
+    f.opened_documents.clear();
+    f.Find<QAction>("MenuContens")->trigger();
+    QVERIFY(f.opened_documents.empty());
+    QCOMPARE(f.prompts.messages, std::vector<std::string>{"Error by opening file Morvek_cz.pdf !"});
+
+    f.Find<QAction>("MenuGerman")->trigger();
+    f.viewer_opens = false;
+    f.Find<QAction>("MenuContens")->trigger();
+    QCOMPARE(f.opened_documents.size(), std::size_t{1});
+    QCOMPARE(f.prompts.messages.back(), std::string("Error by opening file Morvek_de.pdf !"));
   }
 
   void disabledCommandsExistWithTheirShortcuts_data() {

@@ -208,9 +208,17 @@ class PrintTest : public QObject {
     f.app->print_command().SpeedButtonPrintClick(kWhen);
     const QString pdf = Dir() + "/Documents/Morvek 2026-12-09 14-30-05.pdf";
     QVERIFY(QFileInfo(pdf).size() > 0);
-    QCOMPARE(f.window().label_hlaseni().text(),
-             Stamp("Date and time of printing:  ") + "\n" + QDir::toNativeSeparators(pdf));
+    QCOMPARE(
+        f.window().label_hlaseni().text(),
+        Stamp("Date and time of printing:  ") + "\nPrinted to " + QDir::toNativeSeparators(pdf));
     QVERIFY(f.window().label_hlaseni().isVisible());
+    // The line speaks the window's language.
+    f.Find<QAction>("MenuCzech")->trigger();
+    f.app->print_command().SpeedButtonPrintClick(kWhen.addSecs(1));
+    const QString second = Dir() + "/Documents/Morvek 2026-12-09 14-30-06.pdf";
+    QVERIFY(QFileInfo(second).size() > 0);
+    QVERIFY(f.window().label_hlaseni().text().endsWith(QString::fromUtf8("\nVytištěno do ") +
+                                                       QDir::toNativeSeparators(second)));
   }
 
   void menuAndToolBarPrintAndAFailureIsRed() {
@@ -232,7 +240,9 @@ class PrintTest : public QObject {
     f.app->print_command().set_target(target);
     f.app->print_command().SpeedButtonPrintClick(kWhen);
     QCOMPARE(f.window().label_hlaseni().palette().color(QPalette::Window), QColor(255, 0, 0));
-    QVERIFY(f.window().label_hlaseni().text().endsWith(QStringLiteral("x.pdf")));
+    QVERIFY(f.window().label_hlaseni().text().endsWith(
+        QStringLiteral("\nNot printed: ") +
+        QDir::toNativeSeparators(Dir() + "/no such folder/x.pdf")));
   }
 };
 
