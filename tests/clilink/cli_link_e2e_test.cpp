@@ -156,6 +156,8 @@ TEST_F(CliLinkTest, ReadAndProgramLeaveRestorePointsThatExportAsFiles) {
   ASSERT_EQ(r.code, 0) << id << "\n" << r.err;
   EXPECT_EQ(ImageOf(File("from-program.ign")), ImageOf(File("bike6.ign")));
   EXPECT_NE(ImageOf(File("from-program.ign")), ImageOf(File("from-read.ign")));
+}
+
 TEST_F(CliLinkTest, DiffWithTheControllerListsTheOneEditAndAFailedVerifySaysWhere) {
   ASSERT_EQ(Cli({"new", "--bike", "0", "-o", File("bike0.ign")}).code, 0);
   StartSim({"--no-wire-delay", "--load", File("bike0.ign")});

@@ -50,6 +50,9 @@ TEST(LinkOptions, ForceBelongsToProgramAlone) {
         std::vector<std::string>{"monitor", "--port", "COM3", "--force"}}) {
     LinkOptions options;
     EXPECT_EQ(ParseLinkOptions(args, options), "unknown option --force") << args[0];
+  }
+}
+
 TEST(LinkOptions, DiffTakesOneFileAndOneControllerInEitherOrder) {
   const LinkOptions file_first = Parsed({"diff", "a.ign", "--port", "COM2"});
   EXPECT_EQ(file_first.file, "a.ign");
