@@ -3,8 +3,8 @@
 #include <utility>
 
 #include "cli/command_line.h"
-#include "files/file_findings.h"
 #include "cli/diff_report.h"
+#include "files/file_findings.h"
 #include "files/parameter_file_layout.h"
 #include "files/parameter_file_reader.h"
 #include "files/parameter_file_writer.h"

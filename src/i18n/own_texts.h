@@ -36,21 +36,21 @@ enum class OwnText : std::uint8_t {
   kFindingBeforeBike,
   kFindingIgnoredText,
   kFindingNotCarried,
-  kFindingEndOfFile,  // kFindingNotANumber when the file itself ended the section
-  kStartLogging,          // Tools menu: record every monitor frame into a data log
-  kStopLogging,           // Tools menu
-  kLiveCharts,            // Tools menu and the chart window's title
-  kLoggingRows,           // status bar while logging, followed by the row count
-  kLogFilter,             // file dialogs: the data log type
-  kLogCannotBeWritten,    // followed by the file and the reason
-  kLogStopped,            // followed by the file, the reason and kLogRowsKept
-  kLogRowsKept,           // followed by the row count
-  kLogCannotBeRead,       // followed by the file and the reason
-  kOpenLog,               // chart window button
-  kReplay,                // chart window button
-  kStopReplay,            // chart window button while a replay runs
-  kLiveView,              // chart window button: back to the last 60 s
-  kChartRpm,              // series and axis names of the charts
+  kFindingEndOfFile,    // kFindingNotANumber when the file itself ended the section
+  kStartLogging,        // Tools menu: record every monitor frame into a data log
+  kStopLogging,         // Tools menu
+  kLiveCharts,          // Tools menu and the chart window's title
+  kLoggingRows,         // status bar while logging, followed by the row count
+  kLogFilter,           // file dialogs: the data log type
+  kLogCannotBeWritten,  // followed by the file and the reason
+  kLogStopped,          // followed by the file, the reason and kLogRowsKept
+  kLogRowsKept,         // followed by the row count
+  kLogCannotBeRead,     // followed by the file and the reason
+  kOpenLog,             // chart window button
+  kReplay,              // chart window button
+  kStopReplay,          // chart window button while a replay runs
+  kLiveView,            // chart window button: back to the last 60 s
+  kChartRpm,            // series and axis names of the charts
   kChartThrottle,
   kChartLambda,
   kChartInjection,
@@ -71,8 +71,8 @@ enum class OwnText : std::uint8_t {
   kCompareReadFailed,  // a compare whose read of the controller failed
   kControllerPage,     // where a reserved byte lives: "controller page " and its number
   kVerifyDiffers,      // a failed verify: the page that differs, then its fields
-  kPrintedTo,             // the message line after a printout went to a PDF file, before its path
-  kNotPrinted,            // the message line when a printout failed, before where it should go
+  kPrintedTo,          // the message line after a printout went to a PDF file, before its path
+  kNotPrinted,         // the message line when a printout failed, before where it should go
   kCount
 };
 

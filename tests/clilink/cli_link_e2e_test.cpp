@@ -12,8 +12,8 @@
 #include "child_process.h"
 #include "files/file_io.h"
 #include "files/parameter_file_reader.h"
-#include "logging/csv_log_reader.h"
 #include "files/parameter_file_writer.h"
+#include "logging/csv_log_reader.h"
 #include "model/editor.h"
 #include "model/field_table.h"
 
