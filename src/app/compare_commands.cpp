@@ -8,6 +8,7 @@
 #include <filesystem>
 
 #include "app/application.h"
+#include "app/file_commands.h"
 #include "app/page_controller.h"
 #include "files/code_page.h"
 #include "files/parameter_file_reader.h"
@@ -67,7 +68,6 @@ void CompareCommands::ApplyLanguage() {
 }
 
 bool CompareCommands::CompareWithFile(const std::string& path) {
-  const i18n::Language language = app_.texts().language();
   // The file as opening it would leave the screen: loaded over what the screen holds now.
   page_.SyncCheckBoxes();
   page_.Collect();
@@ -75,12 +75,7 @@ bool CompareCommands::CompareWithFile(const std::string& path) {
   scratch.image() = app_.editor().image();
   scratch.ImageChanged();
   const files::ReadResult r = files::OpenParameterFile(path, scratch, false);
-  for (i18n::TextId id : r.messages) {
-    std::string text(i18n::Text(id, language));
-    if (id == i18n::TextId::MsgOpenFileError && !r.open_failure.empty())
-      text += "\n" + path + ": " + r.open_failure;
-    app_.prompts().Message(text);
-  }
+  ShowReadMessages(app_, r, path);
   if (r.version == 0) return false;
   pages::PageEditor pages(scratch);
   pages::PageValues values;

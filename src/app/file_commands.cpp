@@ -26,6 +26,17 @@ std::string WithExtension(std::string path) {
 
 }  // namespace
 
+void ShowReadMessages(Application& app, const files::ReadResult& r, const std::string& path) {
+  const i18n::Language language = app.texts().language();
+  for (i18n::TextId id : r.messages) {
+    std::string text(i18n::Text(id, language));
+    // The system's reason follows an open error on its own line.
+    if (id == i18n::TextId::MsgOpenFileError && !r.open_failure.empty())
+      text += "\n" + path + ": " + r.open_failure;
+    app.prompts().Message(text);
+  }
+}
+
 FileCommands::FileCommands(Application& app, PageController& page)
     : app_(app), page_(page), open_name_(app.last_file_path()), save_name_(app.last_file_path()) {
   ui::MainWindow& w = app_.window();
@@ -72,13 +83,7 @@ bool FileCommands::OpenPath(const std::string& path, bool active_page_only) {
   const i18n::Language language = app_.texts().language();
   page_.SyncCheckBoxes();
   const files::ReadResult r = files::OpenParameterFile(path, app_.editor(), active_page_only);
-  for (i18n::TextId id : r.messages) {
-    std::string text(i18n::Text(id, language));
-    // The system's reason follows an open error on its own line.
-    if (id == i18n::TextId::MsgOpenFileError && !r.open_failure.empty())
-      text += "\n" + path + ": " + r.open_failure;
-    app_.prompts().Message(text);
-  }
+  ShowReadMessages(app_, r, path);
   if (r.version == 0) return false;
   // As after every bulk change: limits pass, refresh, one undo step.
   page_.Finish(page_.pages().AfterChange(page_.values()));

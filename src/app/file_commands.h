@@ -3,10 +3,18 @@
 #include <QObject>
 #include <string>
 
+namespace morvek::files {
+struct ReadResult;
+}
+
 namespace morvek::app {
 
 class Application;
 class PageController;
+
+// Tells the user what reading a parameter file met (older version, open error with the
+// system's reason), in the window's language.
+void ShowReadMessages(Application& app, const files::ReadResult& r, const std::string& path);
 
 // The parameter-file commands of the File menu and the tool bar: Open (F3), Open from the
 // program's folder (Ctrl+F3), Open for actual page (Shift+F3), Save (F2) and Save to the
