@@ -215,7 +215,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     line.Advance();
   }
 
-  const model::ParameterImage image_before = image;
+  // A read that meets another version takes nothing from the controller; only the limits
+  // pass it runs may touch the image (pages an autotune cycle brought in need not be legal).
+  model::ParameterImage image_before = image;
+  model::ApplyLimits(image_before);
   std::vector<bool> programmed(model::kLastImagePage + 1, true);
   switch (kind) {
     case 0:
