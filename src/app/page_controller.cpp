@@ -115,11 +115,12 @@ void PageController::Show(const pages::RefreshReport& report) {
   ui::MainWindow& w = app_.window();
   const QScopedValueRollback<bool> showing(showing_, true);
   const int page = pages_.active_page();
-  binder_.set_code_page(files::CodePageForLanguage(app_.texts().language()));
+  const files::CodePage code_page = files::CodePageForLanguage(app_.texts().language());
+  binder_.set_code_page(code_page);
   if (pages::IsMapPage(page))
     w.ShowMapPage(ui::BuildMapPageView(app_.editor(), page, w.grid().ms_box()->isChecked()));
   binder_.Show(page, values_, [this](const pages::Control& c) { return pages_.ControlRange(c); });
-  w.RenderIdentification(app_.session().identification());
+  w.RenderIdentification(app_.session().identification(), code_page);
   app_.ShowImageDependentMonitorLabels();
   RunLayoutHub(app_);
   if (report.bike_not_for_preset)

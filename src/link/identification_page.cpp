@@ -10,16 +10,6 @@ namespace {
 constexpr int kNameFirstByte = 16;
 constexpr int kNameMaxLength = 30;
 
-// The controller sends 8-bit characters; the window shows UTF-8.
-void AppendLatin1(std::string& text, std::uint8_t c) {
-  if (c < 0x80) {
-    text.push_back(static_cast<char>(c));
-  } else {
-    text.push_back(static_cast<char>(0xC0 | (c >> 6)));
-    text.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-  }
-}
-
 }  // namespace
 
 std::string MonthText(std::uint8_t code) {
@@ -38,12 +28,12 @@ IdentificationTexts DecodeIdentificationPage(std::span<const std::uint8_t, model
     for (int i = 0; i < kNameMaxLength; ++i) {
       const std::uint8_t c = page[static_cast<std::size_t>(kNameFirstByte + i)];
       if (c == 0) break;
-      AppendLatin1(texts.identification, c);
+      texts.identification.push_back(static_cast<char>(c));
     }
   } else {
     for (int i = 0; i < 3; ++i)
       if (page[static_cast<std::size_t>(i)] != 0)
-        AppendLatin1(texts.identification, page[static_cast<std::size_t>(i)]);
+        texts.identification.push_back(static_cast<char>(page[static_cast<std::size_t>(i)]));
     texts.identification += Printf("%d%d", page[3] / 10, page[3] % 10);
   }
   texts.date = Printf("%2d.%s.20%02d", page[4], MonthText(page[5]).c_str(), page[6]);

@@ -15,7 +15,10 @@ using IdentificationArea = std::array<std::uint8_t, model::kPageSize>;
 
 inline constexpr int kIdentificationVersionByte = 10;
 
-// The three texts of LabelVerze1..3 and the protocol version.
+// The three texts of LabelVerze1..3 and the protocol version. The identification keeps the
+// controller's 8-bit characters as they came, like every other text of the controller and the
+// parameter files: a file saved with it carries the same bytes, and the window converts them
+// with the code page of its language.
 struct IdentificationTexts {
   std::string identification;  // up to 30 characters
   std::string date;            // DD.MM.20YY, day and month space-padded

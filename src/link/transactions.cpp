@@ -40,7 +40,7 @@ void Transactions::ReadCopy(model::ParameterImage& target) {
 void Transactions::StartRead() {
   AbandonCopyRead();
   mismatch_page_ = 0;
-  c_.state.transaction_mode = TransactionMode::kRead;
+  Begin(TransactionMode::kRead);
   c_.state.current_command = kCmdReadPage0;
   c_.state.attempt_counter = 0;
   c_.status.ShowMessage(Text(TextId::MsgRead));
@@ -56,7 +56,7 @@ void Transactions::Verify() {
   c_.owner.RunLimitsPass();
   c_.owner.RefreshActivePage();
   started_as_ = TransactionMode::kVerify;
-  c_.state.transaction_mode = TransactionMode::kVerify;
+  Begin(TransactionMode::kVerify);
   c_.state.current_command = kCmdVerifyPage1;
   c_.state.attempt_counter = 0;
   c_.status.ShowMessage(Text(TextId::MsgVerify));
@@ -86,10 +86,17 @@ void Transactions::StartProgramming() {
   c_.state.current_command = static_cast<std::uint8_t>(kCmdProgramPage0 + page);
   c_.state.attempt_counter = 0;
   c_.status.SetProgress(page);
-  c_.state.transaction_mode = TransactionMode::kProgram;
+  Begin(TransactionMode::kProgram);
   c_.status.ShowMessage(Text(TextId::MsgProgramDevice));
   c_.status.ShowGauge();
   c_.state.done = false;
+}
+
+void Transactions::Begin(TransactionMode mode) {
+  c_.state.transaction_mode = mode;
+  // An autotune cycle cut short by the transaction is over: a late reply to its page request
+  // must not be taken, after the transaction, as the cycle's page and copied into the image.
+  c_.state.tuning_phase = 0;
 }
 
 bool Transactions::Accepts(const DeviceFrame& frame) const {

@@ -73,6 +73,7 @@ class Transactions {
  private:
   std::string Text(i18n::TextId id) const;
   void StartRead();
+  void Begin(TransactionMode mode);
   void ReceiveIdentification(const DeviceFrame& frame);
   void EndWithVersionMismatch();
   void RequestPage(std::uint8_t command, int progress);

@@ -18,6 +18,15 @@ void PortDirectory::SetSystemPorts(std::vector<SystemPort> ports) {
   for (SystemPort& p : ports) system_order_.push_back(std::move(p.path));
 }
 
+void PortDirectory::SetSystemPortSource(SystemPortSource source) {
+  source_ = std::move(source);
+  Rescan();
+}
+
+void PortDirectory::Rescan() {
+  if (source_) SetSystemPorts(source_());
+}
+
 std::string PortDirectory::DevicePath(int port) const {
   if (port < 0 || port >= kPortCount) return {};
 #ifdef _WIN32

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -24,6 +25,12 @@ class PortDirectory {
   void Bind(int com_number, std::string path);
   // Replaces the list of system devices (as enumerated now).
   void SetSystemPorts(std::vector<SystemPort> ports);
+  // Where the list of system devices comes from. Rescan() takes it again, so that an adapter
+  // plugged in after start-up gets its number.
+  using SystemPortSource = std::function<std::vector<SystemPort>()>;
+  void SetSystemPortSource(SystemPortSource source);
+  // Takes the list of system devices again (nothing without a source).
+  void Rescan();
 
   // Device path of port index 0..20, empty when nothing is there.
   std::string DevicePath(int port) const;
@@ -35,6 +42,7 @@ class PortDirectory {
  private:
   std::map<int, std::string> bindings_;  // port index -> path
   std::vector<std::string> system_order_;
+  SystemPortSource source_;
 };
 
 }  // namespace morvek::serial

@@ -13,7 +13,7 @@ constexpr int kWriteTimeoutMs = 500;
 
 }  // namespace
 
-SerialTransport::SerialTransport(const PortDirectory& directory, QObject* parent)
+SerialTransport::SerialTransport(PortDirectory& directory, QObject* parent)
     : QObject(parent), directory_(directory) {
   connect(&port_, &QSerialPort::errorOccurred, this, &SerialTransport::OnError);
 }
@@ -23,6 +23,9 @@ SerialTransport::~SerialTransport() { Close(); }
 bool SerialTransport::Open(int port) {
   Close();
   last_error_.clear();
+  // Every open (start-up, a port choice, each reopen and each port of a scan) looks at the
+  // devices the system offers now: an adapter plugged in later is found.
+  directory_.Rescan();
   const std::string path = directory_.DevicePath(port);
   if (path.empty()) {
     last_error_ = QStringLiteral("no device for this port");

@@ -17,7 +17,7 @@ class SerialTransport : public QObject, public link::Transport {
   Q_OBJECT
 
  public:
-  explicit SerialTransport(const PortDirectory& directory, QObject* parent = nullptr);
+  explicit SerialTransport(PortDirectory& directory, QObject* parent = nullptr);
   ~SerialTransport() override;
 
   bool Open(int port) override;
@@ -37,7 +37,7 @@ class SerialTransport : public QObject, public link::Transport {
   // Closes the port when its device has gone away; returns whether it did.
   bool DeviceGone();
 
-  const PortDirectory& directory_;
+  PortDirectory& directory_;
   QSerialPort port_;
   QString last_error_;
 };

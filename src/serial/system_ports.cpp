@@ -26,7 +26,7 @@ bool BuildPortDirectory(const std::vector<std::string>& bindings, PortDirectory&
     }
     directory.Bind(number, path);
   }
-  directory.SetSystemPorts(EnumerateSystemPorts());
+  directory.SetSystemPortSource(EnumerateSystemPorts);
   return true;
 }
 

@@ -280,8 +280,9 @@ void MainWindow::RenderConnection(const link::ConnectionView& connection) {
 
 void MainWindow::RenderMonitor(const link::MonitorView& view) { monitor_->Render(view); }
 
-void MainWindow::RenderIdentification(const link::IdentificationTexts& texts) {
-  verze_[0]->setText(QString::fromStdString(texts.identification));
+void MainWindow::RenderIdentification(const link::IdentificationTexts& texts,
+                                      files::CodePage code_page) {
+  verze_[0]->setText(QString::fromStdString(files::ToUtf8(texts.identification, code_page)));
   verze_[1]->setText(QString::fromStdString(texts.date));
   verze_[2]->setText(QString::fromStdString(texts.time));
 }

@@ -6,6 +6,7 @@
 #include <memory>
 #include <string_view>
 
+#include "files/code_page.h"
 #include "i18n/text_table.h"
 #include "link/identification_page.h"
 #include "link/monitor_view.h"
@@ -57,7 +58,8 @@ class MainWindow : public QMainWindow {
   void RenderStatusLine(const link::StatusLineState& state);
   void RenderConnection(const link::ConnectionView& connection);
   void RenderMonitor(const link::MonitorView& view);
-  void RenderIdentification(const link::IdentificationTexts& texts);
+  // The identification in the given code page (the controller sends 8-bit characters).
+  void RenderIdentification(const link::IdentificationTexts& texts, files::CodePage code_page);
   // Moves the grid onto the view's page and shows the page's values.
   void ShowMapPage(const MapPageView& view);
   void SetTestLabelsVisible(bool visible);

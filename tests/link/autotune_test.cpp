@@ -92,6 +92,34 @@ TEST_F(AutotuneTest, TransactionSuspendsTheCycle) {
   EXPECT_EQ(transport.Codes(), (std::vector<int>{0x45, 0x46, 0x30, 0x03, 0x45, 0x46, 0x30}));
 }
 
+TEST_F(AutotuneTest, AReplyToACycleCutShortByATransactionIsNotTakenAfterIt) {
+  // A cycle asks for page 5 and gets no answer; the user then verifies.
+  controller.silent = true;
+  session.SetAutotuneOn(true);
+  Ticks(6);
+  ASSERT_EQ(transport.Codes(), (std::vector<int>{0x45}));
+  session.SetAutotuneOn(false);
+  controller.silent = false;
+  FillControllerPages(40);
+  for (int p = 1; p <= 4; ++p)
+    for (int k = 0; k < 150; ++k)
+      image.SetByte(150 * (p - 1) + k,
+                    controller.pages[static_cast<std::size_t>(p)][static_cast<std::size_t>(k)]);
+  session.Verify();  // page 5 differs: the verify fails there
+  ASSERT_GE(RunTransaction(), 0);
+  ASSERT_EQ(session.status_line().text, "Verify error!");
+  const model::ParameterImage after_verify = image;
+  const std::size_t written = transport.written.size();
+
+  // The controller's page 5 arrives late: it answers nothing the program still waits for.
+  DeviceFrame late = DeviceFrame::Make(0xC5, controller.pages[5]);
+  transport.QueueFrame(late);
+  Ticks(2);
+  EXPECT_EQ(image, after_verify);  // the tune on screen is not replaced
+  for (std::size_t i = written; i < transport.written.size(); ++i)
+    EXPECT_EQ(transport.written[i].code(), 0x30);  // no autotune request while tuning is off
+}
+
 class OutputTestsTest : public AutotuneTest {};
 
 TEST_F(OutputTestsTest, EachPressTravelsInExactlyOneMonitorRequest) {

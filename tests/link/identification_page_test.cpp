@@ -62,5 +62,20 @@ TEST(IdentificationPage, NameReplacesCharactersAndNumber) {
   EXPECT_EQ(DecodeIdentificationPage(page).identification, "Race ");
 }
 
+TEST(IdentificationPage, CharactersStayTheControllersBytes) {
+  // 0xE8 is c with caron in the Central European code page and e grave in the Western one:
+  // only the window, knowing its language, can tell; a saved file carries the byte itself.
+  IdentificationArea page = Page(
+      "\xE8\x9A"
+      "1",
+      2, 1, 25, 10, 0, 0, 84);
+  EXPECT_EQ(DecodeIdentificationPage(page).identification,
+            "\xE8\x9A"
+            "102");
+  const char name[] = "Mot\xF6r \xA9";
+  std::memcpy(page.data() + 16, name, sizeof name - 1);
+  EXPECT_EQ(DecodeIdentificationPage(page).identification, name);
+}
+
 }  // namespace
 }  // namespace morvek::link

@@ -38,6 +38,26 @@ TEST_F(SerialTransportTest, OpensTheBoundDeviceOnly) {
   EXPECT_EQ(t.DeviceName(2), peer.path());
 }
 
+TEST_F(SerialTransportTest, AnAdapterPluggedInAfterStartUpIsFoundByTheNextOpen) {
+  PortDirectory system;  // no bindings: the system's device list alone
+  std::vector<SystemPort> plugged;
+  int scans = 0;
+  system.SetSystemPortSource([&] {
+    ++scans;
+    return plugged;
+  });
+  SerialTransport t(system);
+  EXPECT_FALSE(t.Open(0)) << "nothing plugged in yet";
+  plugged = {{"/dev/ttyS0", false}, {peer.path(), true}};  // the adapter comes first
+  EXPECT_TRUE(t.Open(0));
+  EXPECT_EQ(t.DeviceName(0), peer.path());
+  t.Close();
+  plugged = {{"/dev/ttyS0", false}};  // and is pulled out again
+  EXPECT_FALSE(t.Open(1));
+  EXPECT_EQ(t.DeviceName(0), "/dev/ttyS0");
+  EXPECT_EQ(scans, 4);  // once when the source was given, then once per open
+}
+
 TEST_F(SerialTransportTest, SecondOpenOfTheSameDeviceIsRefused) {
   SerialTransport first(directory);
   SerialTransport second(directory);

@@ -279,6 +279,20 @@ class MainWindowTest : public QObject {
     QVERIFY(f.prompts.messages.empty());
   }
 
+  void controllerNameShownInTheCodePageOfTheLanguage() {
+    // 0xE8 is c with caron in the Central European code page, e grave in the Western one.
+    for (const auto& [argument, shown] : {std::pair{"CESKY", QStringLiteral("Pe\u010Dka 1")},
+                                          std::pair{"ENGLISH", QStringLiteral("Pe\u00E8ka 1")}}) {
+      morvek::sim::ControllerConfig config;
+      config.identification.name = "Pe\xE8ka 1";
+      AppFixture f(Dir(), {argument}, config);
+      f.app->session().Read();
+      for (int i = 0; i < 400 && static_cast<int>(f.app->session().transaction_mode()) != 0; ++i)
+        f.Tick();
+      QCOMPARE(f.Find<QLabel>("LabelVerze1")->text(), shown);
+    }
+  }
+
   void noConnectionOnTheSeventhTick() {
     AppFixture f(Dir());
     f.controller.SetSilent(true);
