@@ -10,7 +10,7 @@ int Back(int i) { return i == 0 ? kHistorySize - 1 : i - 1; }
 
 void ImageHistory::Reset(const ParameterImage& image, int page) {
   oldest_ = current_ = newest_ = 0;
-  ring_[0] = Entry{image, static_cast<std::uint8_t>(page)};
+  Store(0, Entry{image, static_cast<std::uint8_t>(page)});
 }
 
 bool ImageHistory::Record(const ParameterImage& image, int page, PageProgramFlags& flags) {
@@ -26,8 +26,16 @@ bool ImageHistory::Record(const ParameterImage& image, int page, PageProgramFlag
   current_ = Forward(current_);
   newest_ = current_;
   if (current_ == oldest_) oldest_ = Forward(oldest_);
-  ring_[static_cast<std::size_t>(current_)] = Entry{image, static_cast<std::uint8_t>(page)};
+  Store(current_, Entry{image, static_cast<std::uint8_t>(page)});
   return true;
+}
+
+void ImageHistory::Store(int index, Entry entry) {
+  const auto i = static_cast<std::size_t>(index);
+  if (i < ring_.size())
+    ring_[i] = entry;
+  else
+    ring_.push_back(entry);
 }
 
 ImageHistory::RestoreResult ImageHistory::Undo(ParameterImage& image, PageProgramFlags& flags) {

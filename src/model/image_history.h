@@ -38,8 +38,11 @@ class ImageHistory {
     std::uint8_t page = 0;
   };
   RestoreResult Restore(ParameterImage& image, PageProgramFlags& flags);
+  void Store(int index, Entry entry);
 
-  std::vector<Entry> ring_ = std::vector<Entry>(kHistorySize);
+  // Grows as steps are recorded (entries are written in order until the ring wraps), so an
+  // editor that never records, as in the file tools, costs one image instead of 200.
+  std::vector<Entry> ring_ = std::vector<Entry>(1);
   int current_ = 0;
   int oldest_ = 0;
   int newest_ = 0;
