@@ -293,7 +293,13 @@ class LogTest : public QObject {
         "tick median, charts closed: %.1f us (frame ticks %.1f us); open: %.1f us (frame "
         "ticks %.1f us)",
         us(closed_all), us(closed_frames), us(open_all), us(open_frames));
-    QVERIFY(us(open_all) <= 1000.0);
+    // Under the sanitizers every call is many times slower: the limits are for the real build.
+#ifdef __SANITIZE_ADDRESS__
+    constexpr double kSlowdown = 20.0;
+#else
+    constexpr double kSlowdown = 1.0;
+#endif
+    QVERIFY(us(open_all) <= 1000.0 * kSlowdown);
     // The charts' own share of a frame tick, measured alone (the frame ticks above also
     // decode and render the whole live display, and vary with the machine's load).
     std::vector<qint64> add;
@@ -307,7 +313,7 @@ class LogTest : public QObject {
     }
     std::sort(add.begin(), add.end());
     qInfo("charts' share of a frame: median %.1f us", us(add));
-    QVERIFY(us(add) <= 500.0);
+    QVERIFY(us(add) <= 500.0 * kSlowdown);
 
     // A log on the charts, and back to the engine.
     const QString path = Dir() + "/shown.csv";
