@@ -39,6 +39,7 @@ CompareCommands::CompareCommands(Application& app, PageController& page)
       with_file_(new QAction(&app.window())),
       with_controller_(new QAction(&app.window())) {
   ui::MainWindow& w = app_.window();
+  message_line_ = w.findChild<QLabel*>(QStringLiteral("LabelHlaseni"));
   with_file_->setObjectName(QStringLiteral("MenuCompareFile"));
   with_controller_->setObjectName(QStringLiteral("MenuCompareController"));
   if (auto* file = w.findChild<QMenu*>(QStringLiteral("MenuFile"))) {
@@ -162,18 +163,17 @@ void CompareCommands::TakeOver(const std::vector<int>& rows) {
 }
 
 void CompareCommands::ShowVerifyDetail() {
+  if (message_line_ == nullptr) return;
   link::Session& session = app_.session();
   const i18n::Language language = app_.texts().language();
-  auto* label = app_.window().findChild<QLabel*>(QStringLiteral("LabelHlaseni"));
-  if (label == nullptr) return;
   const bool failed =
+      session.verify_mismatch_page() != 0 &&
       session.transaction_mode() == link::TransactionMode::kNone &&
-      session.status_line().text == link::LinkText(i18n::TextId::MsgVerifyError, language) &&
-      session.verify_mismatch_page() != 0;
+      session.status_line().text == link::LinkText(i18n::TextId::MsgVerifyError, language);
   if (failed == verify_failure_shown_) return;
   verify_failure_shown_ = failed;
   if (!failed) {
-    label->setToolTip({});
+    message_line_->setToolTip({});
     return;
   }
   // The page the verify stopped at and its fields, screen value against the controller's.
@@ -186,7 +186,7 @@ void CompareCommands::ShowVerifyDetail() {
     detail += "\n" + (e.page >= 0 ? pages::PageName(e.page, language) + ": " : std::string()) +
               e.name + "  " + Value(e, e.left, code_page) + "  |  " + Value(e, e.right, code_page);
   }
-  label->setToolTip(QString::fromStdString(detail));
+  message_line_->setToolTip(QString::fromStdString(detail));
   app_.window().statusBar()->showMessage(
       QString::fromStdString(detail.substr(0, detail.find('\n'))));
 }

@@ -8,6 +8,7 @@
 #include "pages/tune_diff.h"
 
 class QAction;
+class QLabel;
 
 namespace morvek::ui {
 class CompareDialog;
@@ -57,6 +58,8 @@ class CompareCommands : public QObject {
   std::string other_name_;
   std::vector<pages::DiffEntry> entries_;
   bool verify_failure_shown_ = false;
+  // The message line, found once: the check above runs on every tick.
+  QLabel* message_line_ = nullptr;
 };
 
 }  // namespace morvek::app
