@@ -47,10 +47,20 @@ std::optional<DeviceFrame> PortControl::ReceiveFrame() {
   const int waiting = transport_.BytesWaiting();
   if (waiting < kFrameSize) return std::nullopt;
   const std::vector<std::uint8_t> received = transport_.Read(std::min(waiting, kReceiveBufferSize));
-  if (received.size() < static_cast<std::size_t>(kFrameSize)) return std::nullopt;
+  const std::size_t size = received.size();
+  if (size < static_cast<std::size_t>(kFrameSize) || size % kFrameSize != 0) return std::nullopt;
+  for (std::size_t at = kFrameSize; at < size; at += kFrameSize)
+    if (!std::equal(received.begin(), received.begin() + kFrameSize,
+                    received.begin() + static_cast<long>(at)))
+      return std::nullopt;
   DeviceFrame::Bytes bytes;
   std::copy_n(received.begin(), kFrameSize, bytes.begin());
   return DeviceFrame(bytes);
+}
+
+void DiscardWaitingBytes(Transport& transport) {
+  for (int waiting = transport.BytesWaiting(); waiting > 0; waiting = transport.BytesWaiting())
+    if (transport.Read(std::min(waiting, kReceiveBufferSize)).empty()) return;
 }
 
 }  // namespace morvek::link

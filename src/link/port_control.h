@@ -52,8 +52,10 @@ class PortControl {
 
   OpenOutcome OpenPort();
   void ClosePort();
-  // The first frame of whatever the port holds, once at least a whole frame is waiting.
-  // All waiting bytes (at most 15000) are consumed with it.
+  // The frame the port holds, once at least a whole frame is waiting. All waiting bytes (at
+  // most 15000) are consumed. They count as a frame only when they are one frame, or copies of
+  // one frame (a late reply and the reply to its repetition): anything else holds pieces of
+  // two replies, and a frame stitched from them can pass the one-byte checksum.
   std::optional<DeviceFrame> ReceiveFrame();
 
  private:
@@ -65,5 +67,9 @@ class PortControl {
   int checked_item_ = -1;
   std::string label_com_;
 };
+
+// Drops whatever the port holds: each request starts clean, so no piece of an earlier reply
+// can join the reply to this one.
+void DiscardWaitingBytes(Transport& transport);
 
 }  // namespace morvek::link

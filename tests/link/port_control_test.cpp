@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <initializer_list>
+#include <optional>
+#include <vector>
+
 #include "fakes.h"
 
 namespace morvek::link {
@@ -103,27 +107,67 @@ TEST(PortControl, ReceiveWaitsForAWholeFrame) {
   EXPECT_TRUE(transport.incoming.empty());
 }
 
-TEST(PortControl, TwoFramesAreReadTogetherAndOnlyTheFirstCounts) {
-  FakeTransport transport;
-  PortControl port(transport);
-  transport.QueueFrame(FrameOf(0xC1, {{5, 1}}));
-  transport.QueueFrame(FrameOf(0xB0, {{5, 2}}));
-  const auto received = port.ReceiveFrame();
-  ASSERT_TRUE(received.has_value());
-  EXPECT_EQ(received->code(), 0xC1);
-  EXPECT_TRUE(transport.incoming.empty());
-  EXPECT_FALSE(port.ReceiveFrame().has_value());
+std::vector<std::uint8_t> BytesOf(const DeviceFrame& frame, int from = 0, int to = kFrameSize) {
+  return std::vector<std::uint8_t>(frame.bytes().begin() + from, frame.bytes().begin() + to);
 }
 
-TEST(PortControl, OverflowIsReadInSlicesOf15000) {
+std::vector<std::uint8_t> Joined(std::initializer_list<std::vector<std::uint8_t>> pieces) {
+  std::vector<std::uint8_t> bytes;
+  for (const auto& piece : pieces) bytes.insert(bytes.end(), piece.begin(), piece.end());
+  return bytes;
+}
+
+// Whatever waits is consumed in one read; it is a frame only when it is one frame or copies
+// of one, because where two replies meet no one can tell where either begins.
+TEST(PortControl, WaitingBytesCountAsAFrameOnlyWhenTheyAreOneFrameOrCopiesOfIt) {
+  const DeviceFrame page = FrameOf(0xC5, {{5, 1}, {77, 200}});
+  const DeviceFrame next = FrameOf(0xC6, {{5, 2}});
+  const DeviceFrame monitor = FrameOf(0xB0, {{9, 42}});
+  struct Case {
+    const char* what;
+    std::vector<std::uint8_t> waiting;
+    std::optional<DeviceFrame> expected;
+  } cases[] = {
+      {"one frame", BytesOf(page), page},
+      {"a reply and a late copy of it", Joined({BytesOf(page), BytesOf(page)}), page},
+      {"three copies", Joined({BytesOf(monitor), BytesOf(monitor), BytesOf(monitor)}), monitor},
+      {"two different replies", Joined({BytesOf(page), BytesOf(next)}), std::nullopt},
+      {"a copy and another reply", Joined({BytesOf(page), BytesOf(page), BytesOf(next)}),
+       std::nullopt},
+      // The head of the next reply, then a late copy of the last one: the first 152 bytes join
+      // two replies.
+      {"a head and an old reply", Joined({BytesOf(next, 0, 105), BytesOf(page)}), std::nullopt},
+      {"a whole reply and a piece", Joined({BytesOf(page), BytesOf(next, 0, 40)}), std::nullopt},
+      {"a tail and a whole reply", Joined({BytesOf(page, 110), BytesOf(next)}), std::nullopt},
+  };
+  for (const Case& c : cases) {
+    FakeTransport transport;
+    PortControl port(transport);
+    transport.Queue(c.waiting);
+    EXPECT_EQ(port.ReceiveFrame(), c.expected) << c.what;
+    EXPECT_TRUE(transport.incoming.empty()) << c.what;
+  }
+}
+
+TEST(PortControl, OverflowIsReadAndDroppedInSlicesOf15000) {
   FakeTransport transport;
   PortControl port(transport);
   transport.Queue(std::vector<std::uint8_t>(15000 + 200, 0xB0));
-  EXPECT_TRUE(port.ReceiveFrame().has_value());
+  EXPECT_FALSE(port.ReceiveFrame().has_value());
   EXPECT_EQ(transport.read_sizes.back(), 15000);
   EXPECT_EQ(transport.incoming.size(), 200u);
-  EXPECT_TRUE(port.ReceiveFrame().has_value());
+  EXPECT_FALSE(port.ReceiveFrame().has_value());
   EXPECT_TRUE(transport.incoming.empty());
+}
+
+TEST(PortControl, DiscardingEmptiesThePortInSlices) {
+  FakeTransport transport;
+  transport.Queue(std::vector<std::uint8_t>(15000 + 7, 0xC1));
+  DiscardWaitingBytes(transport);
+  EXPECT_TRUE(transport.incoming.empty());
+  EXPECT_EQ(transport.read_sizes, (std::vector<int>{15000, 7}));
+  DiscardWaitingBytes(transport);  // nothing waits: nothing is read
+  EXPECT_EQ(transport.read_sizes.size(), 2u);
 }
 
 }  // namespace
