@@ -1,6 +1,7 @@
 #include "link/frame_sender.h"
 
 #include "link/frame_builder.h"
+#include "link/port_control.h"
 #include "model/field_table.h"
 
 namespace morvek::link {
@@ -8,11 +9,11 @@ namespace morvek::link {
 void FrameSender::SendPageFrame() {
   state_.tick_counter = 0;
   const bool reading = state_.transaction_mode == TransactionMode::kRead;
-  transport_.Write(BuildPageFrame(state_.current_command, image_, reading));
+  Send(BuildPageFrame(state_.current_command, image_, reading));
 }
 
 void FrameSender::SendMonitorRequest() {
-  transport_.Write(BuildMonitorRequest(image_, state_.autotune_on, test_flags_.Take()));
+  Send(BuildMonitorRequest(image_, state_.autotune_on, test_flags_.Take()));
 }
 
 void FrameSender::SendTuningRequest(int second) {
@@ -20,6 +21,11 @@ void FrameSender::SendTuningRequest(int second) {
       TuningCommand(model::Stored(image_, model::FieldId::kTuningChannel), second);
   state_.attempt_counter = 1;
   SendPageFrame();
+}
+
+void FrameSender::Send(const DeviceFrame& frame) {
+  DiscardWaitingBytes(transport_);
+  transport_.Write(frame);
 }
 
 }  // namespace morvek::link

@@ -7,8 +7,8 @@
 
 namespace morvek::link {
 
-// The three transmitters. Each writes one whole frame; the transport returns once it has
-// left the PC.
+// The three transmitters. Each drops what still waits on the line, then writes one whole
+// frame; the transport returns once it has left the PC.
 class FrameSender {
  public:
   FrameSender(Transport& transport, const model::ParameterImage& image, LinkState& state,
@@ -23,6 +23,8 @@ class FrameSender {
   void SendTuningRequest(int second);
 
  private:
+  void Send(const DeviceFrame& frame);
+
   Transport& transport_;
   const model::ParameterImage& image_;
   LinkState& state_;

@@ -1,5 +1,6 @@
 #include "link/transactions.h"
 
+#include <algorithm>
 #include <functional>
 
 #include "session_fixture.h"
@@ -47,6 +48,42 @@ TEST_F(TransactionTest, ReadFillsTheImageThenVerifies) {
   EXPECT_EQ(owner.Count("PagesArrived"), 9);
   EXPECT_EQ(owner.Count("Limits"), 1);
   EXPECT_EQ(session.identification().version, 84);
+}
+
+// The first reply to page 3 loses all but its first 47 bytes; the reply to the repeated
+// request arrives in two pieces. The old head and the new head together would make a frame
+// with the right code and a checksum that holds, carrying the wrong page.
+TEST_F(TransactionTest, APieceOfALostReplyNeverJoinsTheRepeatedOne) {
+  FillControllerPages(5);
+  auto& page3 = controller.pages[3];
+  std::uint8_t sum = 0xFF;  // the two heads XOR to the payload bytes 46 to 103
+  for (int k = 46; k < 103; ++k) sum ^= page3[static_cast<std::size_t>(k)];
+  page3[103] = sum;
+  const auto answer = transport.responder;
+  int page3_requests = 0;
+  std::vector<std::uint8_t> tail;
+  transport.responder = [&](const DeviceFrame& request) {
+    const std::size_t before = transport.incoming.size();
+    answer(request);
+    if (request.code() != 0x43 || ++page3_requests > 2) return;
+    const std::vector<std::uint8_t> reply(transport.incoming.begin() + static_cast<long>(before),
+                                          transport.incoming.end());
+    transport.incoming.resize(before);
+    const long head = page3_requests == 1 ? 47 : 105;
+    transport.Queue(std::vector<std::uint8_t>(reply.begin(), reply.begin() + head));
+    if (page3_requests == 2) tail.assign(reply.begin() + head, reply.end());
+  };
+  session.Read();
+  for (int t = 0; t < 400 && session.transaction_mode() != TransactionMode::kNone; ++t) {
+    session.Tick();
+    transport.Queue(tail);
+    tail.clear();
+  }
+  EXPECT_EQ(session.status_line().text, "Verify: OK");
+  for (int p = 1; p <= 9; ++p)
+    EXPECT_TRUE(std::equal(image.Page(p).begin(), image.Page(p).end(),
+                           controller.pages[static_cast<std::size_t>(p)].begin()))
+        << "page " << p;
 }
 
 TEST_F(TransactionTest, ReadProgressFollowsThePage) {
