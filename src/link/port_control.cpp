@@ -59,8 +59,12 @@ std::optional<DeviceFrame> PortControl::ReceiveFrame() {
 }
 
 void DiscardWaitingBytes(Transport& transport) {
-  for (int waiting = transport.BytesWaiting(); waiting > 0; waiting = transport.BytesWaiting())
-    if (transport.Read(std::min(waiting, kReceiveBufferSize)).empty()) return;
+  // Only what waits now: a device that never stops sending must not hold up the request.
+  for (int left = transport.BytesWaiting(); left > 0;) {
+    const std::size_t read = transport.Read(std::min(left, kReceiveBufferSize)).size();
+    if (read == 0) return;
+    left -= static_cast<int>(read);
+  }
 }
 
 }  // namespace morvek::link

@@ -170,5 +170,22 @@ TEST(PortControl, DiscardingEmptiesThePortInSlices) {
   EXPECT_EQ(transport.read_sizes.size(), 2u);
 }
 
+// A device that sends without pause: what arrives during the discarding is left for the
+// receiver, or the request would never go out.
+TEST(PortControl, DiscardingStopsAtWhatWaitedWhenItBegan) {
+  class Babbling : public FakeTransport {
+   public:
+    std::vector<std::uint8_t> Read(int max_bytes) override {
+      auto bytes = FakeTransport::Read(max_bytes);
+      Queue(std::vector<std::uint8_t>(100, 0x55));
+      return bytes;
+    }
+  } transport;
+  transport.Queue(std::vector<std::uint8_t>(15000 + 7, 0xC1));
+  DiscardWaitingBytes(transport);
+  EXPECT_EQ(transport.read_sizes, (std::vector<int>{15000, 7}));
+  EXPECT_EQ(transport.incoming, std::vector<std::uint8_t>(200, 0x55));
+}
+
 }  // namespace
 }  // namespace morvek::link
