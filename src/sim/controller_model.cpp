@@ -101,6 +101,11 @@ void ControllerModel::HandleFrame(const link::DeviceFrame& request) {
   }
   ++counters_.replies;
   outgoing_.push_back({due, order_++, *reply});
+  if (fate.copy_after_ticks >= 0) {
+    outgoing_.push_back(
+        {due + static_cast<long long>(fate.copy_after_ticks) * config_.tick_ms, order_++, *reply});
+    ++counters_.doubled;
+  }
   const int leave_after = faults_.config().silent_after_page_replies;
   if (reply->code() != link::kReplyMonitor && leave_after > 0 && ++page_replies_ >= leave_after)
     faults_.SetSilent(true);

@@ -45,6 +45,7 @@ struct LinkCounters {
   int dropped = 0;
   int corrupted = 0;
   int late = 0;
+  int doubled = 0;
   int wrong_version = 0;
   int silenced = 0;
 };

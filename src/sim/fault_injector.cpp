@@ -42,6 +42,10 @@ FaultDecision FaultInjector::Decide(bool carries_version) {
     decision.kind = FaultKind::kLate;
     decision.late_ticks = config_.late_ticks;
   }
+  // Drawn from bits the other faults do not use, so doubling leaves them where they were.
+  if (decision.kind != FaultKind::kDrop &&
+      static_cast<int>((where >> 16) % 100) < config_.double_percent)
+    decision.copy_after_ticks = static_cast<int>((where >> 24) % 8);
   return decision;
 }
 

@@ -14,6 +14,7 @@ struct FaultConfig {
   int drop_percent = 0;     // no reply at all
   int late_percent = 0;     // the reply leaves `late_ticks` ticks later
   int late_ticks = 0;
+  int double_percent = 0;         // the reply leaves twice, the copy 0 to 7 ticks after it
   int wrong_version_percent = 0;  // page 0 and monitor replies report `wrong_version`
   int wrong_version = 83;
   bool silent = false;  // the controller answers nothing
@@ -30,6 +31,7 @@ struct FaultDecision {
   int late_ticks = 0;
   int corrupt_byte = 0;  // frame byte whose bit is flipped (kCorrupt)
   int corrupt_bit = 0;
+  int copy_after_ticks = -1;  // 0 or more: a copy of the reply leaves this many ticks after it
 };
 
 // Deterministic decisions for a stream of replies.

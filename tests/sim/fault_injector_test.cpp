@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
+#include <set>
 #include <vector>
 
 #include "sim/controller_model.h"
@@ -70,6 +72,52 @@ TEST(FaultInjector, ProducesEachKindAtRoughlyItsRate) {
   // Replies without a version never get a wrong one.
   FaultInjector no_version(config);
   for (int i = 0; i < 1000; ++i) EXPECT_NE(no_version.Decide(false).kind, FaultKind::kWrongVersion);
+}
+
+// Doubling draws on bits no other fault uses: the same seed keeps every other fate.
+TEST(FaultInjector, DoublingKeepsTheOtherFaultsWhereTheyWere) {
+  FaultConfig plain;
+  plain.seed = 77;
+  plain.drop_percent = 10;
+  plain.corrupt_percent = 10;
+  plain.late_percent = 10;
+  plain.late_ticks = 2;
+  FaultConfig doubling = plain;
+  doubling.double_percent = 10;
+  FaultInjector a(plain), b(doubling);
+  int copies = 0;
+  std::set<int> delays;
+  for (int i = 0; i < 4000; ++i) {
+    const FaultDecision x = a.Decide(true), y = b.Decide(true);
+    ASSERT_EQ(x.kind, y.kind) << i;
+    EXPECT_EQ(x.copy_after_ticks, -1);
+    if (y.copy_after_ticks < 0) continue;
+    EXPECT_NE(y.kind, FaultKind::kDrop) << "a dropped reply has no copy";
+    ++copies;
+    delays.insert(y.copy_after_ticks);
+  }
+  EXPECT_NEAR(copies, 360, 80);  // 10 % of the 90 % not dropped
+  EXPECT_EQ(delays, (std::set<int>{0, 1, 2, 3, 4, 5, 6, 7}));
+}
+
+TEST(FaultInjector, ADoubledReplyReachesThePortTwice) {
+  ControllerConfig config;
+  config.faults.double_percent = 100;
+  ControllerModel controller(config);
+  InMemoryTransport port(controller, 1);
+  ASSERT_TRUE(port.Open(0));
+  port.Write(testing::Request(0x41));
+  std::vector<std::uint8_t> received;
+  for (int tick = 0; tick < 12; ++tick) {
+    port.Advance();
+    const auto bytes = port.Read(15000);
+    received.insert(received.end(), bytes.begin(), bytes.end());
+  }
+  ASSERT_EQ(received.size(), 304u);
+  EXPECT_TRUE(std::equal(received.begin(), received.begin() + 152, received.begin() + 152));
+  EXPECT_EQ(received[0], 0xC1);
+  EXPECT_EQ(controller.counters().doubled, 1);
+  EXPECT_EQ(controller.counters().replies, 1);
 }
 
 // Each fault as the program's port sees it.

@@ -36,6 +36,7 @@ Options:
   --drop P             percent of replies never sent
   --late P             percent of replies sent late ...
   --late-ticks N       ... by N ticks of 55 ms
+  --double P           percent of replies sent twice, the copy 0 to 7 ticks later
   --wrong-version P    percent of replies reporting protocol version 83
   --noise              shorthand for --corrupt 10 --drop 10
   --silent             answer nothing at all
@@ -124,6 +125,8 @@ int main(int argc, char** argv) {
       ok = number(0, 100, config.faults.drop_percent);
     } else if (arg == "--late") {
       ok = number(0, 100, config.faults.late_percent);
+    } else if (arg == "--double") {
+      ok = number(0, 100, config.faults.double_percent);
     } else if (arg == "--late-ticks") {
       ok = number(0, 1000, config.faults.late_ticks);
     } else if (arg == "--wrong-version") {
