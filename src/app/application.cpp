@@ -149,6 +149,7 @@ void Application::ApplyLanguage() {
   session_->SetLanguage(language);
   window_->ApplyLanguage(language, texts_.WindowTitle());
   log_->ApplyLanguage(language);
+  compare_->ApplyLanguage();
   // While no controller answers the monitor labels show their "---" placeholders in the new
   // language; a connected controller rewrites them with its next frame.
   if (session_->connection().no_connection_visible || session_->monitor_view().revision() == 0) {

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QStatusBar>
+#include <algorithm>
 #include <filesystem>
 
 #include "app/application.h"
@@ -47,8 +48,6 @@ CompareCommands::CompareCommands(Application& app, PageController& page)
     file->insertAction(print, with_file_);
     file->insertAction(print, with_controller_);
     file->insertSeparator(print);
-    // The language can change at any time: the captions follow when the menu opens.
-    connect(file, &QMenu::aboutToShow, this, &CompareCommands::ApplyLanguage);
   }
   ApplyLanguage();
   connect(with_file_, &QAction::triggered, this, [this] {
@@ -66,6 +65,15 @@ void CompareCommands::ApplyLanguage() {
   with_file_->setText(QString::fromUtf8(i18n::Text(OwnText::kMenuCompareFile, language)));
   with_controller_->setText(
       QString::fromUtf8(i18n::Text(OwnText::kMenuCompareController, language)));
+  if (!dialog_->isVisible()) return;
+  std::vector<std::string> ticked;
+  for (int row : dialog_->Ticked()) ticked.push_back(entries_[static_cast<std::size_t>(row)].name);
+  ShowList();
+  std::vector<int> rows;
+  for (std::size_t i = 0; i < entries_.size(); ++i)
+    if (std::find(ticked.begin(), ticked.end(), entries_[i].name) != ticked.end())
+      rows.push_back(static_cast<int>(i));
+  dialog_->SetTicked(rows);
 }
 
 bool CompareCommands::CompareWithFile(const std::string& path) {
@@ -82,7 +90,7 @@ bool CompareCommands::CompareWithFile(const std::string& path) {
   pages::PageValues values;
   pages.AfterChange(values);
   other_ = scratch.image();
-  other_name_ = std::filesystem::path(path).filename().string();
+  other_file_ = std::filesystem::path(path).filename().string();
   ShowList();
   return true;
 }
@@ -100,7 +108,7 @@ void CompareCommands::Poll() {
   const CopyRead state = session.TakeCopyReadResult();
   if (state == CopyRead::kDone) {
     other_ = controller_read_;
-    other_name_ = i18n::Text(OwnText::kCompareController, app_.texts().language());
+    other_file_.clear();
     ShowList();
   } else if (state == CopyRead::kFailed) {
     // The message line says "Read error!" or "Verify error!"; this says what it means here.
@@ -124,14 +132,15 @@ void CompareCommands::ShowList() {
     rows.push_back({page, e.name, Value(e, e.left, code_page), Value(e, e.right, code_page)});
   }
   auto text = [&](OwnText id) { return std::string(i18n::Text(id, language)); };
+  const std::string other_name =
+      other_file_.empty() ? text(OwnText::kCompareController) : other_file_;
   const std::string summary = entries_.empty()
                                   ? text(OwnText::kCompareEqual)
                                   : text(OwnText::kCompareCount) + std::to_string(entries_.size());
   dialog_->Show(
-      {text(OwnText::kCompareTitle) + " - " + other_name_, text(OwnText::kCompareColumnPage),
-       text(OwnText::kCompareColumnField), text(OwnText::kCompareColumnScreen), other_name_,
-       summary, text(OwnText::kCompareHint), text(OwnText::kCompareTakeOver),
-       text(OwnText::kCompareClose)},
+      {text(OwnText::kCompareTitle) + " - " + other_name, text(OwnText::kCompareColumnPage),
+       text(OwnText::kCompareColumnField), text(OwnText::kCompareColumnScreen), other_name, summary,
+       text(OwnText::kCompareHint), text(OwnText::kCompareTakeOver), text(OwnText::kCompareClose)},
       rows);
 }
 

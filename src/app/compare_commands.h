@@ -39,12 +39,13 @@ class CompareCommands : public QObject {
   // The dialog's wishes.
   void GoTo(int row);
   void TakeOver(const std::vector<int>& rows);
+  // The menu captions, and an open list with its ticks kept, in the window's language.
+  void ApplyLanguage();
 
   const std::vector<pages::DiffEntry>& entries() const { return entries_; }
   ui::CompareDialog& dialog() const { return *dialog_; }
 
  private:
-  void ApplyLanguage();
   void ShowList();
   void ShowVerifyDetail();
 
@@ -55,7 +56,7 @@ class CompareCommands : public QObject {
   QAction* with_controller_;
   model::ParameterImage other_;
   model::ParameterImage controller_read_;
-  std::string other_name_;
+  std::string other_file_;  // the compared file's name; empty for the controller
   std::vector<pages::DiffEntry> entries_;
   bool verify_failure_shown_ = false;
   // The message line, found once: the check above runs on every tick.

@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace morvek::ui {
 namespace {
@@ -87,6 +88,15 @@ std::vector<int> CompareDialog::Ticked() const {
     if (item->checkState(0) == Qt::Checked) rows.push_back(item->data(0, kRowRole).toInt());
   }
   return rows;
+}
+
+void CompareDialog::SetTicked(const std::vector<int>& rows) {
+  for (int i = 0; i < list_->topLevelItemCount(); ++i) {
+    QTreeWidgetItem* item = list_->topLevelItem(i);
+    const bool ticked =
+        std::find(rows.begin(), rows.end(), item->data(0, kRowRole).toInt()) != rows.end();
+    item->setCheckState(0, ticked ? Qt::Checked : Qt::Unchecked);
+  }
 }
 
 }  // namespace morvek::ui

@@ -35,6 +35,7 @@ class CompareDialog : public QDialog {
   void Show(const CompareTexts& texts, const std::vector<CompareRow>& rows);
   // Row indexes ticked, in list order.
   std::vector<int> Ticked() const;
+  void SetTicked(const std::vector<int>& rows);
   QTreeWidget& list() const { return *list_; }
 
  signals:

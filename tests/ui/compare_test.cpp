@@ -116,6 +116,18 @@ class CompareTest : public QObject {
     QCOMPARE(Row(list, 0), (QStringList{"Bike", "FAN.fan2", QString::number(fan2 + 5) + " °C",
                                         QString::number(fan2) + " °C"}));
     QCOMPARE(list->headerItem()->text(3), QStringLiteral("Controller"));
+    // An open list follows the language and keeps its ticks.
+    list->topLevelItem(0)->setCheckState(0, Qt::Checked);
+    f.app->ChooseLanguage(static_cast<int>(morvek::i18n::Language::kGerman));
+    QCOMPARE(list->topLevelItemCount(), 1);
+    QCOMPARE(list->headerItem()->text(3), QStringLiteral("Steuergerät"));
+    QCOMPARE(list->headerItem()->text(2), QStringLiteral("Auf dem Bildschirm"));
+    QCOMPARE(f.app->compare_commands().dialog().windowTitle(),
+             QStringLiteral("Vergleich - Steuergerät"));
+    QCOMPARE(list->topLevelItem(0)->checkState(0), Qt::Checked);
+    QCOMPARE(list->topLevelItem(0)->text(1), QStringLiteral("FAN.fan2"));
+    f.app->ChooseLanguage(static_cast<int>(morvek::i18n::Language::kEnglish));
+    QCOMPARE(list->headerItem()->text(3), QStringLiteral("Controller"));
     // The screen keeps its image, its pages to program and its title.
     QVERIFY(f.app->editor().image() == edited);
     QVERIFY(f.app->editor().program_flags().Test(1));
