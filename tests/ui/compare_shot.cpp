@@ -1,6 +1,7 @@
 // A picture of the compare list: the window's tune after three edits compared with the file it
 // was saved to, saved as compare-list.png (compare-list@2x.png at a scale factor of 2) in the
-// directory given.
+// directory given. A second argument, a language number (1 German, 2 French, 3 Czech), switches
+// the language while the list is open: compare-list-<number>.png.
 
 #include <QAction>
 #include <QApplication>
@@ -41,6 +42,11 @@ int main(int argc, char** argv) {
   morvek::ui::CompareDialog& dialog = f.app->compare_commands().dialog();
   dialog.list().topLevelItem(0)->setCheckState(0, Qt::Checked);
   dialog.list().setCurrentItem(dialog.list().topLevelItem(2));
+  QString name = QStringLiteral("compare-list");
+  if (args.size() > 2) {
+    f.app->ChooseLanguage(args[2].toInt());
+    name += QLatin1Char('-') + args[2];
+  }
   QApplication::processEvents();
-  return dialog.grab().save(out.filePath(QStringLiteral("compare-list%1.png").arg(suffix))) ? 0 : 1;
+  return dialog.grab().save(out.filePath(name + suffix + QStringLiteral(".png"))) ? 0 : 1;
 }
