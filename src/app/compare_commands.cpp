@@ -68,7 +68,7 @@ void CompareCommands::ApplyLanguage() {
   if (!dialog_->isVisible()) return;
   std::vector<std::string> ticked;
   for (int row : dialog_->Ticked()) ticked.push_back(entries_[static_cast<std::size_t>(row)].name);
-  ShowList();
+  ShowList(false);
   std::vector<int> rows;
   for (std::size_t i = 0; i < entries_.size(); ++i)
     if (std::find(ticked.begin(), ticked.end(), entries_[i].name) != ticked.end())
@@ -118,7 +118,7 @@ void CompareCommands::Poll() {
   ShowVerifyDetail();
 }
 
-void CompareCommands::ShowList() {
+void CompareCommands::ShowList(bool to_front) {
   const i18n::Language language = app_.texts().language();
   const files::CodePage code_page = files::CodePageForLanguage(language);
   entries_ = pages::DiffImages(app_.editor().image(), other_);
@@ -137,11 +137,20 @@ void CompareCommands::ShowList() {
   const std::string summary = entries_.empty()
                                   ? text(OwnText::kCompareEqual)
                                   : text(OwnText::kCompareCount) + std::to_string(entries_.size());
-  dialog_->Show(
-      {text(OwnText::kCompareTitle) + " - " + other_name, text(OwnText::kCompareColumnPage),
-       text(OwnText::kCompareColumnField), text(OwnText::kCompareColumnScreen), other_name, summary,
-       text(OwnText::kCompareHint), text(OwnText::kCompareTakeOver), text(OwnText::kCompareClose)},
-      rows);
+  const ui::CompareTexts texts{text(OwnText::kCompareTitle) + " - " + other_name,
+                               text(OwnText::kCompareColumnPage),
+                               text(OwnText::kCompareColumnField),
+                               text(OwnText::kCompareColumnScreen),
+                               other_name,
+                               summary,
+                               text(OwnText::kCompareHint),
+                               text(OwnText::kCompareTakeOver),
+                               text(OwnText::kCompareClose)};
+  if (to_front) {
+    dialog_->Show(texts, rows);
+  } else {
+    dialog_->Fill(texts, rows);
+  }
 }
 
 void CompareCommands::GoTo(int row) {
@@ -168,7 +177,7 @@ void CompareCommands::TakeOver(const std::vector<int>& rows) {
   page_.SyncCheckBoxes();
   page_.ReadControls();
   page_.Finish(pages::TakeOver(page_.pages(), page_.values(), other_, chosen));
-  ShowList();
+  ShowList(false);
 }
 
 void CompareCommands::ShowVerifyDetail() {

@@ -46,7 +46,8 @@ class CompareCommands : public QObject {
   ui::CompareDialog& dialog() const { return *dialog_; }
 
  private:
-  void ShowList();
+  // The list of differences; a new compare brings it to the front, a refill leaves it where it is.
+  void ShowList(bool to_front = true);
   void ShowVerifyDetail();
 
   Application& app_;

@@ -55,6 +55,13 @@ CompareDialog::CompareDialog(QWidget* parent)
 }
 
 void CompareDialog::Show(const CompareTexts& texts, const std::vector<CompareRow>& rows) {
+  Fill(texts, rows);
+  if (!isVisible()) show();
+  raise();
+  activateWindow();
+}
+
+void CompareDialog::Fill(const CompareTexts& texts, const std::vector<CompareRow>& rows) {
   setWindowTitle(Q(texts.title));
   list_->setHeaderLabels({Q(texts.page), Q(texts.field), Q(texts.screen), Q(texts.other)});
   list_->clear();
@@ -76,9 +83,6 @@ void CompareDialog::Show(const CompareTexts& texts, const std::vector<CompareRow
   take_over_->setText(Q(texts.take_over));
   take_over_->setEnabled(!rows.empty());
   close_->setText(Q(texts.close));
-  if (!isVisible()) show();
-  raise();
-  activateWindow();
 }
 
 std::vector<int> CompareDialog::Ticked() const {

@@ -32,7 +32,10 @@ class CompareDialog : public QDialog {
  public:
   explicit CompareDialog(QWidget* parent);
 
+  // Fills the list and brings the window to the front.
   void Show(const CompareTexts& texts, const std::vector<CompareRow>& rows);
+  // Fills the list where it stands (a language change, a take-over).
+  void Fill(const CompareTexts& texts, const std::vector<CompareRow>& rows);
   // Row indexes ticked, in list order.
   std::vector<int> Ticked() const;
   void SetTicked(const std::vector<int>& rows);
