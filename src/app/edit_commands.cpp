@@ -88,8 +88,14 @@ void EditCommands::BikeChosen(int item) {
   // The separator offers no reset; a preset asks for the default setting first.
   bool reset = false;
   if (item >= 0 && item < pages::kBikeSeparatorItem) {
-    reset = app_.prompts().Confirm(std::string(i18n::Text(
-                i18n::TextId::MsgDefaultSetting, app_.texts().language()))) == ui::Answer::kYes;
+    const ui::Answer answer = app_.prompts().Confirm(
+        std::string(i18n::Text(i18n::TextId::MsgDefaultSetting, app_.texts().language())));
+    // Cancel takes the choice back: the combo box shows the preset of the image again.
+    if (answer == ui::Answer::kCancel) {
+      page_.Refresh();
+      return;
+    }
+    reset = answer == ui::Answer::kYes;
   }
   if (reset) {
     app_.session().HideMessage();
