@@ -134,6 +134,9 @@ void Application::set_debug_display(bool on) {
 }
 
 void Application::Tick() {
+  // A termination signal may end the run inside a message box, whose loop still delivers
+  // the timer once.
+  if (shut_down_) return;
   // A replay hands its rows in where received frames come in.
   log_->FeedReplay();
   session_->Tick();
@@ -272,16 +275,19 @@ void Application::OpenHelp() {
   std::error_code error;
   // A missing manual is reported here: the system's viewer would open with an error of its own
   // or not at all.
-  bool opened = std::filesystem::is_regular_file(path, error);
-  if (opened) {
-    opened =
-        options_.open_document
-            ? options_.open_document(path)
-            : QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(path.string())));
-  }
-  if (!opened)
+  if (!std::filesystem::is_regular_file(path, error)) {
     options_.prompts->Message(
         std::string(i18n::Text(i18n::TextId::MsgHelpOpenError, texts_.language())));
+    return;
+  }
+  const bool opened =
+      options_.open_document
+          ? options_.open_document(path)
+          : QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(path.string())));
+  // The manual is there; what failed is showing it.
+  if (!opened)
+    options_.prompts->Message(
+        std::string(i18n::Text(i18n::OwnText::kHelpNoViewer, texts_.language())) + path.string());
 }
 
 void Application::ShowAbout() {

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "app/config_lock.h"
 #include "app/session_owner_adapter.h"
 #include "files/config_paths.h"
 #include "files/ini_file.h"
@@ -88,6 +89,9 @@ class Application : public QObject {
   void set_debug_display(bool on);
   bool shut_down() const { return shut_down_; }
   void set_shut_down() { shut_down_ = true; }
+  // Whether this window owns its configuration folder and so saves into it.
+  ConfigLock& config_lock() { return config_lock_; }
+  bool saves_settings() const { return config_lock_.owned(); }
 
   // The routines the start-up, the commands and the session share.
   void ApplyLanguage();
@@ -164,6 +168,7 @@ class Application : public QObject {
   std::deque<std::string> pending_messages_;
   bool showing_message_ = false;
   std::optional<int> saved_com_port_index_;
+  ConfigLock config_lock_;
 };
 
 }  // namespace morvek::app

@@ -83,12 +83,7 @@ bool CompareCommands::CompareWithFile(const std::string& path) {
   model::Editor scratch;
   scratch.image() = app_.editor().image();
   scratch.ImageChanged();
-  const files::ReadResult r = files::OpenParameterFile(path, scratch, false);
-  ShowReadMessages(app_, r, path);
-  if (r.version == 0) return false;
-  pages::PageEditor pages(scratch);
-  pages::PageValues values;
-  pages.AfterChange(values);
+  if (!ReadTuneForUse(app_, path, scratch, false)) return false;
   other_ = scratch.image();
   other_file_ = std::filesystem::path(path).filename().string();
   ShowList();

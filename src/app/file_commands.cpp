@@ -10,6 +10,9 @@
 #include "files/file_io.h"
 #include "files/parameter_file_reader.h"
 #include "files/parameter_file_writer.h"
+#include "i18n/own_texts.h"
+#include "pages/page_editor.h"
+#include "pages/page_values.h"
 #include "ui/tool_bar.h"
 
 namespace morvek::app {
@@ -24,17 +27,72 @@ std::string WithExtension(std::string path) {
   return path;
 }
 
+// 199999 as "199 999".
+std::string Grouped(std::size_t n) {
+  std::string digits = std::to_string(n);
+  for (int i = static_cast<int>(digits.size()) - 3; i > 0; i -= 3)
+    digits.insert(static_cast<std::size_t>(i), " ");
+  return digits;
+}
+
+// The read's messages as lines; a message repeated (one per wrong key line) is shown once with
+// the count of the others.
+std::string ReadMessageLines(const files::ReadResult& r, i18n::Language language) {
+  std::string text;
+  for (std::size_t i = 0; i < r.messages.size();) {
+    std::size_t same = i + 1;
+    while (same < r.messages.size() && r.messages[same] == r.messages[i]) ++same;
+    if (!text.empty()) text += "\n";
+    text += i18n::Text(r.messages[i], language);
+    if (same - i > 1) {
+      std::string more(i18n::Text(i18n::OwnText::kAndMore, language));
+      more.replace(more.find("%N"), 2, Grouped(same - i - 1));
+      text += "\n" + more;
+    }
+    i = same;
+  }
+  return text;
+}
+
 }  // namespace
 
-void ShowReadMessages(Application& app, const files::ReadResult& r, const std::string& path) {
+bool ReadTuneForUse(Application& app, const std::string& path, model::Editor& trial,
+                    bool active_page_only, std::string* text) {
   const i18n::Language language = app.texts().language();
-  for (i18n::TextId id : r.messages) {
-    std::string text(i18n::Text(id, language));
-    // The system's reason follows an open error on its own line.
-    if (id == i18n::TextId::MsgOpenFileError && !r.open_failure.empty())
-      text += "\n" + path + ": " + r.open_failure;
-    app.prompts().Message(text);
+  std::string failure;
+  const std::optional<std::string> content = files::ReadWholeFile(path, nullptr, &failure);
+  if (!content) {
+    app.prompts().Message(std::string(i18n::Text(i18n::TextId::MsgOpenFileError, language)) + "\n" +
+                          path + ": " + failure);
+    return false;
   }
+  const files::ReadResult r = files::ReadParameterFile(*content, trial, active_page_only);
+  const std::string messages = ReadMessageLines(r, language);
+  if (r.version == 0) {
+    std::string reason =
+        messages.empty() ? std::string(i18n::Text(i18n::OwnText::kNoKeyLine, language)) : messages;
+    app.prompts().Message(std::string(i18n::Text(i18n::OwnText::kNotATune, language)) + path +
+                          "\n\n" + reason);
+    return false;
+  }
+  // As after every bulk change: the limits pass and the refresh, then the file is judged
+  // against what the screen would show.
+  pages::PageEditor pages(trial);
+  pages::PageValues values;
+  pages.AfterChange(values);
+  const std::vector<files::FileFinding> findings = files::FileFindings(r, trial.image());
+  if (findings.empty()) {
+    // An older version only informs; the values are used.
+    if (!messages.empty()) app.prompts().Message(path + "\n\n" + messages);
+  } else {
+    std::string question = path + "\n\n";
+    if (!messages.empty()) question += messages + "\n\n";
+    question += files::FormatFindings(findings, language) + "\n\n" +
+                std::string(i18n::Text(i18n::OwnText::kLoadAnyway, language));
+    if (app.prompts().Confirm(question) != ui::Answer::kYes) return false;
+  }
+  if (text != nullptr) *text = *content;
+  return true;
 }
 
 FileCommands::FileCommands(Application& app, PageController& page)
@@ -68,6 +126,8 @@ FileCommands::FileCommands(Application& app, PageController& page)
   });
 }
 
+void FileCommands::StartOn(const std::string& path) { open_name_ = save_name_ = path; }
+
 void FileCommands::StartOnExeDirFile() {
   open_name_ = save_name_ = app_.exe_dir_file_path().string();
 }
@@ -80,16 +140,15 @@ void FileCommands::Open(bool active_page_only) {
 }
 
 bool FileCommands::OpenPath(const std::string& path, bool active_page_only) {
-  const i18n::Language language = app_.texts().language();
   page_.SyncCheckBoxes();
-  const files::ReadResult r = files::OpenParameterFile(path, app_.editor(), active_page_only);
-  ShowReadMessages(app_, r, path);
-  if (r.version == 0) return false;
+  page_.Collect();
+  // The file is judged on a copy first: the screen changes only for a file the user takes.
+  model::Editor trial = app_.editor();
+  std::string text;
+  if (!ReadTuneForUse(app_, path, trial, active_page_only, &text)) return false;
+  files::ReadParameterFile(text, app_.editor(), active_page_only);
   // As after every bulk change: limits pass, refresh, one undo step.
   page_.Finish(page_.pages().AfterChange(page_.values()));
-  // What the file does not say as a tune should is listed once, after the values are shown.
-  const std::vector<files::FileFinding> findings = files::FileFindings(r, app_.editor().image());
-  if (!findings.empty()) app_.prompts().Message(files::FormatFindings(findings, language));
   app_.SetCurrentFileName(path);
   app_.last_file_path() = path;
   save_name_ = path;

@@ -6,15 +6,21 @@
 namespace morvek::files {
 struct ReadResult;
 }
+namespace morvek::model {
+class Editor;
+}
 
 namespace morvek::app {
 
 class Application;
 class PageController;
 
-// Tells the user what reading a parameter file met (older version, open error with the
-// system's reason), in the window's language.
-void ShowReadMessages(Application& app, const files::ReadResult& r, const std::string& path);
+// Reads a parameter file into `trial` (a copy of what the screen holds) and judges it as the
+// command line's check does. A file that is not a tune is reported in one message with its name
+// and false is returned; warnings are listed and the user decides whether the file is used.
+// True when the caller may use what `trial` now holds; `text` then holds the file.
+bool ReadTuneForUse(Application& app, const std::string& path, model::Editor& trial,
+                    bool active_page_only, std::string* text = nullptr);
 
 // The parameter-file commands of the File menu and the tool bar: Open (F3), Open from the
 // program's folder (Ctrl+F3), Open for actual page (Shift+F3), Save (F2) and Save to the
@@ -34,6 +40,8 @@ class FileCommands : public QObject {
   void Save();
   // The program's data.ign as the name both dialogs start on.
   void StartOnExeDirFile();
+  // The file the settings remember, once they are loaded, as the name both dialogs start on.
+  void StartOn(const std::string& path);
 
  private:
   Application& app_;

@@ -12,7 +12,7 @@
 #include "app/application.h"
 #include "app/command_line.h"
 #include "app/demo.h"
-#include "app/termination_signals.h"
+#include "app/window_run.h"
 #include "files/config_paths.h"
 #include "files/program_folders.h"
 #include "serial/port_directory.h"
@@ -80,16 +80,10 @@ int Run(const morvek::app::CommandLine& line) {
   options.program_directory = folders.manuals;
   options.data_directory = folders.data_directory;
   if (demo) options.com_port_override = 0;
-  morvek::app::Application app(options);
-  // Ends the event loop; the application's shutdown then saves as closing the window does.
-  morvek::app::TerminationSignals termination;
-  prompts.set_parent(&app.window());
-  app.Start();
-  app.window().show();
-  if (line.quit_after_show) {
-    QTimer::singleShot(0, &app.window(), [&app] { app.window().close(); });
-  }
-  return QApplication::exec();
+  return morvek::app::RunWindow(options, prompts, [&line](morvek::app::Application& app) {
+    if (line.quit_after_show)
+      QTimer::singleShot(0, &app.window(), [&app] { app.window().close(); });
+  });
 }
 
 }  // namespace

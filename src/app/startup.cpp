@@ -4,14 +4,17 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QScreen>
+#include <QStatusBar>
 #include <algorithm>
 
 #include "app/application.h"
+#include "app/file_commands.h"
 #include "app/layout_hub_runner.h"
 #include "app/page_controller.h"
 #include "files/debug_switch_file.h"
 #include "files/settings.h"
 #include "files/state_file.h"
+#include "i18n/own_texts.h"
 #include "model/fixed_bytes.h"
 #include "ui/gauge.h"
 #include "ui/map_grid.h"
@@ -63,6 +66,7 @@ LoadedIndexes LoadSettings(Application& app, std::uint8_t com_port_index) {
   FitToScreen(w);
   app.texts().SetCurrentFileName(s.file);
   app.last_file_path() = s.ini_dir;
+  app.file_commands().StartOn(s.ini_dir);
   // Setting the active page runs the page-change handler, which places the map grid.
   app.editor().set_active_page(s.active_page);
   {
@@ -74,6 +78,15 @@ LoadedIndexes LoadSettings(Application& app, std::uint8_t com_port_index) {
   w.all_poloha_a().setChecked(s.all_poloha_a);
   files::ReadStateFile(app.paths().StateFile(), app.editor().image(), app.editor().all_flags());
   return {s.com_port_index, s.com_auto_index, s.language_index};
+}
+
+// A window that saves nothing says so for its whole run.
+void ShowReadOnly(Application& app) {
+  auto* label = new QLabel(app.window().statusBar());
+  label->setObjectName(QStringLiteral("LabelReadOnly"));
+  label->setText(QString::fromUtf8(i18n::Text(i18n::OwnText::kReadOnly, app.texts().language())));
+  label->setStyleSheet(QStringLiteral("color: red"));
+  app.window().statusBar()->addPermanentWidget(label);
 }
 
 }  // namespace
@@ -129,6 +142,17 @@ void FormCreate(Application& app) {
   app.RefreshActivePage();
   editor.ResetHistory();
   app.page_controller().UpdateHistoryCommands();
+  // The configuration folder is this window's, or the user decides before the port opens.
+  switch (app.config_lock().Acquire(app.paths().directory, app.prompts(), app.texts().language())) {
+    case ConfigLock::Outcome::kQuit:
+      app.set_shut_down();
+      return;
+    case ConfigLock::Outcome::kReadOnly:
+      ShowReadOnly(app);
+      break;
+    case ConfigLock::Outcome::kOwner:
+      break;
+  }
   // 16. Open the port; a fixed port that fails is reported.
   app.session().Start();
   // 17. Language and refresh again.

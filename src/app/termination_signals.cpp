@@ -4,8 +4,8 @@
 #include <signal.h>
 #include <unistd.h>
 
-#include <QCoreApplication>
 #include <QSocketNotifier>
+#include <utility>
 
 namespace morvek::app {
 namespace {
@@ -20,14 +20,17 @@ extern "C" void OnTerminationSignal(int) {
 
 }  // namespace
 
-TerminationSignals::TerminationSignals(QObject* parent) : QObject(parent) {
+TerminationSignals::TerminationSignals(std::function<void()> terminate, QObject* parent)
+    : QObject(parent), terminate_(std::move(terminate)) {
   if (pipe2(pipe_fds, O_CLOEXEC | O_NONBLOCK) != 0) return;
   auto* notifier = new QSocketNotifier(pipe_fds[0], QSocketNotifier::Read, this);
-  connect(notifier, &QSocketNotifier::activated, this, [] {
+  connect(notifier, &QSocketNotifier::activated, this, [this] {
     char byte = 0;
     while (read(pipe_fds[0], &byte, 1) > 0) {
     }
-    QCoreApplication::quit();
+    if (terminated_) return;
+    terminated_ = true;
+    terminate_();
   });
   struct sigaction action {};
   action.sa_handler = OnTerminationSignal;

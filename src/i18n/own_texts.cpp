@@ -129,6 +129,57 @@ constexpr std::array<Row, static_cast<std::size_t>(OwnText::kCount)> kTexts{{
      "Le boîtier diffère sur sa page ", "Jednotka se liší na své stránce "},
     {"Printed to ", "Gedruckt in ", "Imprimé dans ", "Vytištěno do "},
     {"Not printed: ", "Nicht gedruckt: ", "Non imprimé : ", "Nevytištěno: "},
+    {"Not a tune, nothing was loaded: ", "Keine Abstimmung, nichts wurde geladen: ",
+     "Pas un réglage, rien n'a été chargé : ", "Nejde o nastavení, nic nebylo načteno: "},
+    {"The file has no KALVORIN_KEY line.", "Die Datei hat keine Zeile KALVORIN_KEY.",
+     "Le fichier n'a pas de ligne KALVORIN_KEY.", "Soubor nemá řádek KALVORIN_KEY."},
+    {"…and %N more", "…und %N weitere", "…et %N de plus", "…a dalších %N"},
+    {"Load the file anyway?", "Die Datei trotzdem laden?", "Charger le fichier quand même ?",
+     "Přesto soubor načíst?"},
+    {"No program to show PDF files is set up, so the manual cannot be shown: ",
+     "Es ist kein Programm zum Anzeigen von PDF-Dateien eingerichtet, daher kann das Handbuch "
+     "nicht angezeigt werden: ",
+     "Aucun programme pour afficher les fichiers PDF n'est installé, le manuel ne peut donc pas "
+     "être affiché : ",
+     "Není nastaven žádný program pro zobrazení souborů PDF, proto nelze zobrazit příručku: "},
+    {"Logging ended before the replay, so that the log holds only the controller: ",
+     "Die Aufzeichnung endete vor der Wiedergabe, damit das Protokoll nur das Steuergerät "
+     "enthält: ",
+     "L'enregistrement s'est arrêté avant la relecture, pour que le journal ne contienne que le "
+     "boîtier : ",
+     "Záznam skončil před přehráváním, aby protokol obsahoval jen jednotku: "},
+    {"%T: test sent, waiting for the controller…", "%T: Test gesendet, warte auf das "
+     "Steuergerät…", "%T : test envoyé, en attente du boîtier…",
+     "%T: test odeslán, čeká se na jednotku…"},
+    {"%T: test sent; the controller answered.", "%T: Test gesendet; das Steuergerät hat "
+     "geantwortet.", "%T : test envoyé ; le boîtier a répondu.",
+     "%T: test odeslán; jednotka odpověděla."},
+    {"%T: test sent; the controller did not answer.", "%T: Test gesendet; das Steuergerät hat "
+     "nicht geantwortet.", "%T : test envoyé ; le boîtier n'a pas répondu.",
+     "%T: test odeslán; jednotka neodpověděla."},
+    {"The engine is running (%N rpm). Fire %T anyway?",
+     "Der Motor läuft (%N U/min). %T trotzdem auslösen?",
+     "Le moteur tourne (%N tr/min). Déclencher %T quand même ?",
+     "Motor běží (%N ot/min). Přesto spustit %T?"},
+    {"Another Morvek (process %N) is running on the configuration folder %F.\n"
+     "Closing this window would overwrite that window's settings and its state file with "
+     "its unprogrammed changes.\n\nYes: go on read-only; this window saves nothing.\n"
+     "No or Cancel: quit.",
+     "Ein anderes Morvek (Prozess %N) läuft mit dem Konfigurationsordner %F.\n"
+     "Das Schließen dieses Fensters würde die Einstellungen und die Zustandsdatei jenes "
+     "Fensters mit seinen nicht programmierten Änderungen überschreiben.\n\nJa: schreibgeschützt "
+     "weiterarbeiten; dieses Fenster speichert nichts.\nNein oder Abbrechen: beenden.",
+     "Un autre Morvek (processus %N) fonctionne avec le dossier de configuration %F.\n"
+     "Fermer cette fenêtre écraserait les réglages et le fichier d'état de cette fenêtre-là, "
+     "avec ses modifications non programmées.\n\nOui : continuer en lecture seule ; cette "
+     "fenêtre n'enregistre rien.\nNon ou Annuler : quitter.",
+     "V konfigurační složce %F běží jiný Morvek (proces %N).\n"
+     "Zavření tohoto okna by přepsalo nastavení a stavový soubor onoho okna s jeho "
+     "nenaprogramovanými změnami.\n\nAno: pokračovat jen pro čtení; toto okno nic "
+     "neuloží.\nNe nebo Storno: ukončit."},
+    {"Read-only: another Morvek keeps the settings", "Schreibgeschützt: ein anderes Morvek "
+     "hält die Einstellungen", "Lecture seule : un autre Morvek garde les réglages",
+     "Jen pro čtení: nastavení drží jiný Morvek"},
 }};
 // clang-format on
 

@@ -73,6 +73,19 @@ enum class OwnText : std::uint8_t {
   kVerifyDiffers,      // a failed verify: the page that differs, then its fields
   kPrintedTo,          // the message line after a printout went to a PDF file, before its path
   kNotPrinted,         // the message line when a printout failed, before where it should go
+  // Opening a parameter file in the window: what is wrong with it, and the user's choice.
+  kNotATune,              // followed by the file; nothing was loaded
+  kNoKeyLine,             // the reason: no key line at all
+  kAndMore,               // "…and %N more" after the first of many equal findings
+  kLoadAnyway,            // asked under a file's warnings before its values are used
+  kHelpNoViewer,          // F1 without a PDF viewer, followed by the manual's path
+  kLoggingEndsForReplay,  // a replay stops logging, followed by the file and the rows kept
+  kOutputTestSent,        // %T the test's caption: sent, the answer still to come
+  kOutputTestAnswered,    // %T: the controller answered the request that carried it
+  kOutputTestNoAnswer,    // %T: no monitor reply after the request
+  kOutputTestEngineRuns,  // %T the test, %N the engine speed: asked before firing
+  kAnotherInstance,       // %N its process, %F the configuration folder
+  kReadOnly,              // status bar of a window that saves nothing
   kCount
 };
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QTemporaryDir>
+#include <deque>
 #include <filesystem>
 #include <memory>
 #include <optional>
@@ -20,7 +21,10 @@ class ScriptedPrompts : public ui::Prompts {
   void Message(const std::string& text) override { messages.push_back(text); }
   ui::Answer Confirm(const std::string& text) override {
     confirmations.push_back(text);
-    return ui::Answer::kNo;
+    if (answers.empty()) return ui::Answer::kNo;
+    const ui::Answer answer = answers.front();
+    answers.pop_front();
+    return answer;
   }
   std::optional<std::string> OpenFileName(const std::string& initial) override {
     dialog_initials.push_back(initial);
@@ -33,6 +37,8 @@ class ScriptedPrompts : public ui::Prompts {
 
   std::vector<std::string> messages;
   std::vector<std::string> confirmations;
+  // The answers of the next questions, in order; No once they run out.
+  std::deque<ui::Answer> answers;
   // What the file dialogs answer (nothing: cancelled) and the names they started on.
   std::optional<std::string> open_name;
   std::optional<std::string> save_name;
@@ -54,8 +60,11 @@ class AppFixture {
  public:
   explicit AppFixture(const QString& config_dir, std::vector<std::string> arguments = {},
                       sim::ControllerConfig config = {},
-                      std::optional<int> com_port_override = std::nullopt)
+                      std::optional<int> com_port_override = std::nullopt,
+                      std::deque<ui::Answer> start_answers = {})
       : controller(config), transport(controller) {
+    // Questions of the start-up (a file on the command line) are answered from here.
+    prompts.answers = std::move(start_answers);
     app::ApplicationOptions options;
     options.transport = &transport;
     options.prompts = &prompts;

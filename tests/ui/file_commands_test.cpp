@@ -71,9 +71,11 @@ class FileCommandsTest : public QObject {
       f.prompts.open_name = Path(c.file);
       f.Find<QAction>("MenuOpen")->trigger();
       QCOMPARE(f.prompts.messages.size(), std::size_t{1});
-      QVERIFY(f.prompts.messages[0].rfind(
-                  std::string(morvek::i18n::Text(c.message, morvek::i18n::Language::kEnglish)),
-                  0) == 0);
+      const std::string& box = f.prompts.messages[0];
+      QVERIFY2(box.find(std::string(morvek::i18n::Text(
+                   c.message, morvek::i18n::Language::kEnglish))) != std::string::npos,
+               box.c_str());
+      QVERIFY2(box.find(Path(c.file)) != std::string::npos, box.c_str());
       QVERIFY(f.app->editor().image() == before);
       QCOMPARE(f.window().windowTitle(), title);
       QVERIFY(!f.app->editor().CanUndo());
@@ -87,8 +89,8 @@ class FileCommandsTest : public QObject {
     QCOMPARE(f.window().windowTitle(), title);
   }
 
-  // A file that is not a tune as written still opens (values as it says), and its problems
-  // are listed once, in the window's language.
+  // A file that is not a tune as written opens (values as it says) once the user has read its
+  // problems, listed once in the window's language, and said Yes.
   void openListsTheFilesProblemsOnce() {
     AppFixture f(dir_.filePath(QStringLiteral("lang")), {"DEUTSCH"});
     std::string text =
@@ -99,10 +101,14 @@ class FileCommandsTest : public QObject {
     std::ofstream(Path("odd.ign"), std::ios::binary) << text;
     f.prompts.messages.clear();
     f.prompts.open_name = Path("odd.ign");
+    f.prompts.answers = {morvek::ui::Answer::kYes};
     f.Find<QAction>("MenuOpen")->trigger();
-    QCOMPARE(f.prompts.messages.size(), std::size_t{1});
-    const std::string& box = f.prompts.messages[0];
-    QVERIFY2(box.rfind("Die Datei ist keine vollständige Abstimmung", 0) == 0, box.c_str());
+    QVERIFY(f.prompts.messages.empty());
+    QCOMPARE(f.prompts.confirmations.size(), std::size_t{1});
+    const std::string& box = f.prompts.confirmations[0];
+    QVERIFY2(box.rfind(Path("odd.ign") + "\n\nDie Datei ist keine vollständige Abstimmung", 0) == 0,
+             box.c_str());
+    QVERIFY2(box.find("\nDie Datei trotzdem laden?") != std::string::npos, box.c_str());
     QVERIFY2(box.find("\nLIMITER.start: 100 liegt außerhalb von 900..25000; bleibt 100") !=
                  std::string::npos,
              box.c_str());
@@ -112,7 +118,11 @@ class FileCommandsTest : public QObject {
   }
 
   void fileOnTheCommandLineIsOpened() {
-    std::ofstream(Path("cmd.ign")) << "KALVORIN_KEY 84\nFAN 77 88\n";
+    std::string text =
+        morvek::files::ReadWholeFile(std::string(MORVEK_TEST_DATA_DIR) + "/default_preset2.ign")
+            .value_or("");
+    text.replace(text.find("FAN            102   104 \r\n"), 26, "FAN 77 88\r\n");
+    std::ofstream(Path("cmd.ign"), std::ios::binary) << text;
     AppFixture f(dir_.filePath(QStringLiteral("cfg")), {"DEUTSCH", Path("cmd.ign")});
     QCOMPARE(f.app->texts().language(), morvek::i18n::Language::kGerman);
     QCOMPARE(morvek::model::Shown(f.app->editor().image(), FieldId::kFanFan2), 88);
