@@ -10,6 +10,7 @@
 #include "chart/chart_window.h"
 #include "i18n/own_texts.h"
 #include "logging/csv_log_reader.h"
+#include "ui/live_display.h"
 
 namespace morvek::app {
 namespace {
@@ -48,6 +49,11 @@ LogCommands::LogCommands(Application& app) : app_(app) {
   indicator_->setObjectName(QStringLiteral("LabelLogging"));
   indicator_->setVisible(false);
   w.statusBar()->addPermanentWidget(indicator_);
+  replay_status_ = new QLabel(w.statusBar());
+  replay_status_->setObjectName(QStringLiteral("LabelReplay"));
+  replay_status_->setStyleSheet(QStringLiteral("color: #c00000; font-weight: bold"));
+  replay_status_->setVisible(false);
+  w.statusBar()->addPermanentWidget(replay_status_);
 
   charts_ = std::make_unique<chart::ChartWindow>(&w);
   connect(charts_.get(), &chart::ChartWindow::openLogRequested, this, &LogCommands::OpenLog);
@@ -63,6 +69,7 @@ void LogCommands::ApplyLanguage(i18n::Language language) {
   charts_action_->setText(QOwn(OwnText::kLiveCharts, language));
   charts_->ApplyLanguage(language);
   ShowIndicator();
+  ShowReplay();
 }
 
 void LogCommands::StartLogging() {
@@ -78,6 +85,8 @@ void LogCommands::StartLogging() {
     app_.prompts().Message(Own(OwnText::kLogCannotBeWritten, language) + *path + "\n" + reason);
     return;
   }
+  // Logging records the controller: a replay running ends, so the log starts without a gap.
+  StopReplay();
   log_clock_.start();
   start_->setEnabled(false);
   stop_->setEnabled(true);
@@ -151,16 +160,37 @@ bool LogCommands::OpenLogPath(const std::string& path) {
 
 void LogCommands::StartReplay() {
   if (replay_rows_.empty()) return;
+  // The log keeps only what the controller sent: it ends here, without a gap, and says so.
+  if (writer_) {
+    const i18n::Language language = app_.texts().language();
+    const std::string text = Own(OwnText::kLoggingEndsForReplay, language) + writer_->path() +
+                             "\n" + Own(OwnText::kLogRowsKept, language) +
+                             std::to_string(writer_->rows());
+    StopLogging();
+    app_.prompts().Message(text);
+  }
   replay_next_ = 0;
   replay_clock_.start();
   app_.session().SetReplaying(true);
   charts_->SetReplaying(true);
+  ShowReplay();
+}
+
+void LogCommands::ShowReplay() {
+  const bool on = app_.session().replaying();
+  const QString text = QOwn(OwnText::kReplay, app_.texts().language());
+  QLabel* live = app_.window().live_display().label_replay();
+  live->setText(text);
+  live->setVisible(on);
+  replay_status_->setText(text);
+  replay_status_->setVisible(on);
 }
 
 void LogCommands::StopReplay() {
   if (!app_.session().replaying()) return;
   app_.session().SetReplaying(false);
   charts_->SetReplaying(false);
+  ShowReplay();
 }
 
 void LogCommands::FeedReplay() {

@@ -51,6 +51,7 @@ class LogCommands : public QObject {
 
  private:
   void ShowIndicator();
+  void ShowReplay();
 
   Application& app_;
   std::unique_ptr<logging::CsvLogWriter> writer_;
@@ -64,6 +65,7 @@ class LogCommands : public QObject {
   QAction* stop_ = nullptr;
   QAction* charts_action_ = nullptr;
   QLabel* indicator_ = nullptr;
+  QLabel* replay_status_ = nullptr;
   std::string last_log_path_;
 };
 

@@ -81,6 +81,11 @@ LiveDisplay::LiveDisplay(QWidget* parent) : QWidget(parent) {
   QLabel* tuning = MonitorLabel("LabelLadeniMsg", this);
   tuning->clear();
   third->addWidget(tuning);
+  // While a recorded log is replayed the values above are not the engine's.
+  label_replay_ = MakeLabel(QStringLiteral("LabelReplayLive"), QString(), this);
+  label_replay_->setStyleSheet(QStringLiteral("color: white; background: #c00000; padding: 2px"));
+  label_replay_->hide();
+  third->addWidget(label_replay_);
   third->addStretch(1);
   columns->addLayout(third, 1);
 }

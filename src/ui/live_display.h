@@ -19,6 +19,8 @@ class LiveDisplay : public QWidget {
   explicit LiveDisplay(QWidget* parent = nullptr);
 
   QLabel* label_com() const { return label_com_; }
+  // "Replay", shown while a recorded log drives the display.
+  QLabel* label_replay() const { return label_replay_; }
   // The four LAMBDA_BAR values (air/fuel x 10) that split the strip under the lambda bar; the
   // strips follow the bar's width.
   void SetLambdaBar(const std::array<int, 4>& bar);
@@ -30,6 +32,7 @@ class LiveDisplay : public QWidget {
   void PlaceStrips();
 
   QLabel* label_com_ = nullptr;
+  QLabel* label_replay_ = nullptr;
   std::array<QLabel*, 3> strips_{};
   QWidget* strip_row_ = nullptr;
   std::array<int, 4> lambda_bar_{100, 120, 140, 180};

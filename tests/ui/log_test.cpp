@@ -20,6 +20,7 @@
 #include "app/log_commands.h"
 #include "app_fixture.h"
 #include "chart/chart_window.h"
+#include "i18n/own_texts.h"
 #include "logging/csv_log_reader.h"
 
 using morvek::testing::AppFixture;
@@ -254,6 +255,50 @@ class LogTest : public QObject {
     QCOMPARE(f.app->session().live_values().rpm, last.value("rpm"));
     QCOMPARE(f.app->session().live_values().throttle_percent, last.value("throttle_pct"));
     QCOMPARE(replay->text(), QStringLiteral("Replay"));
+  }
+
+  // A replay is never taken for the engine: the live display and the status bar say so, and
+  // a log of the controller running then ends with a message, its rows without a gap.
+  void replayEndsLoggingAndSaysReplay() {
+    const QString recorded = Dir() + "/recorded.csv";
+    const QString live = Dir() + "/live.csv";
+    AppFixture f(Dir(), {}, Ride());
+    f.Tick(60);
+    Record(f, recorded, 30);
+    QVERIFY(f.app->log_commands().OpenLogPath(recorded.toStdString()));
+    f.prompts.save_name = live.toStdString();
+    f.window().action("MenuStartLogging")->trigger();
+    QVERIFY(f.app->log_commands().logging());
+    TickAndWatch(f, 40);
+    const int rows = f.app->log_commands().logged_rows();
+    QVERIFY2(rows >= 5, qPrintable(QString::number(rows)));
+    f.prompts.messages.clear();
+    f.app->log_commands().charts().findChild<QPushButton*>(QStringLiteral("ButtonReplay"))->click();
+    QVERIFY(f.app->session().replaying());
+    QVERIFY(!f.app->log_commands().logging());
+    QCOMPARE(f.prompts.messages.size(), std::size_t{1});
+    QCOMPARE(f.prompts.messages[0],
+             "Logging ended before the replay, so that the log holds only "
+             "the controller: " +
+                 live.toStdString() + "\n" +
+                 std::string(morvek::i18n::Text(morvek::i18n::OwnText::kLogRowsKept,
+                                                morvek::i18n::Language::kEnglish)) +
+                 std::to_string(rows));
+    for (const char* name : {"LabelReplay", "LabelReplayLive"}) {
+      QLabel* label = f.Find<QLabel>(name);
+      QVERIFY2(label != nullptr && !label->isHidden() && label->text() == QStringLiteral("Replay"),
+               name);
+    }
+    TickAndWatch(f, 10);
+    // The log holds the controller's frames up to the replay, each about a tick apart.
+    const morvek::logging::CsvLog log = morvek::logging::ReadCsvLog(live.toStdString());
+    QVERIFY2(log.error.empty(), log.error.c_str());
+    QCOMPARE(static_cast<int>(log.rows.size()), rows);
+    for (std::size_t i = 1; i < log.rows.size(); ++i)
+      QVERIFY2(log.rows[i].time_ms - log.rows[i - 1].time_ms < 1000, "a gap in the log");
+    f.app->log_commands().StopReplay();
+    QVERIFY(f.Find<QLabel>("LabelReplay")->isHidden());
+    QVERIFY(f.Find<QLabel>("LabelReplayLive")->isHidden());
   }
 
   void chartWindowFollowsTheFramesAndItsCostPerTick() {
