@@ -140,6 +140,7 @@ void Application::Tick() {
   // A replay hands its rows in where received frames come in.
   log_->FeedReplay();
   session_->Tick();
+  tuning_->PollOutputTests();
   compare_->Poll();
   // The live operating point on the page on screen, from the values this tick decoded.
   highlight_->Update(editor_.image(), editor_.active_page(), session_->live_values(),

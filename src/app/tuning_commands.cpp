@@ -6,6 +6,7 @@
 
 #include "app/application.h"
 #include "app/layout_hub_runner.h"
+#include "app/output_test_commands.h"
 #include "app/page_controller.h"
 #include "link/colour.h"
 #include "link/output_tests.h"
@@ -36,14 +37,10 @@ TuningCommands::TuningCommands(Application& app, PageController& page) : app_(ap
     f6->setEnabled(true);
     connect(f6, &QAction::triggered, this, [this] { tuning_->toggle(); });
   }
-  for (const link::OutputTestButton& b : link::OutputTestButtons()) {
-    const QString name = QString::fromLatin1(b.name.data(), static_cast<qsizetype>(b.name.size()));
-    if (auto* button = w.findChild<QPushButton*>(name)) {
-      connect(button, &QPushButton::clicked, this,
-              [this, test = b.test] { app_.session().PressOutputTest(test); });
-    }
-  }
+  output_tests_ = new OutputTestCommands(app_);
 }
+
+void TuningCommands::PollOutputTests() { output_tests_->Poll(); }
 
 void TuningCommands::SetTuning(bool on) {
   app_.session().SetAutotuneOn(on);

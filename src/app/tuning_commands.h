@@ -7,6 +7,7 @@ class QCheckBox;
 namespace morvek::app {
 
 class Application;
+class OutputTestCommands;
 class PageController;
 
 // The side and tuning-page switches: "Programming after change" (red while on), "Tuning on"
@@ -16,6 +17,8 @@ class TuningCommands : public QObject {
 
  public:
   TuningCommands(Application& app, PageController& page);
+  // Follows the last output test through the link, once a tick.
+  void PollOutputTests();
 
  private:
   void SetTuning(bool on);
@@ -23,6 +26,7 @@ class TuningCommands : public QObject {
   Application& app_;
   PageController& page_;
   QCheckBox* tuning_ = nullptr;
+  OutputTestCommands* output_tests_ = nullptr;
 };
 
 }  // namespace morvek::app

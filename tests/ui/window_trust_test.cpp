@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QLabel>
+#include <QPushButton>
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -234,6 +235,67 @@ class WindowTrustTest : public QObject {
     AppFixture next(config);
     QVERIFY(next.prompts.confirmations.empty());
     QVERIFY(next.Find<QLabel>("LabelReadOnly") == nullptr);
+  }
+
+  // A clicked test button says that the test went out and what the controller answered; with
+  // the engine running, an injector or an ignition output is fired only after one Yes.
+  void outputTestsSayWhatTheControllerAnswered() {
+    AppFixture f(NewConfig(), {}, morvek::testing::Steady(3000, 10));
+    f.Tick(30);
+    QCOMPARE(f.app->session().live_values().rpm, 3000);
+    f.window().pages().setCurrentIndex(11);
+    auto* result = f.Find<QLabel>("LabelTestOutResult");
+    QVERIFY(result != nullptr);
+    // Monitor requests carrying test byte 20 (the injectors) or 22 (pilot light, pump, ...).
+    auto carried = [&f](int byte) {
+      int n = 0;
+      for (const auto& s : f.transport.sent())
+        if (s.frame.code() == 0x30 && s.frame.bytes()[static_cast<std::size_t>(byte)] != 0) ++n;
+      return n;
+    };
+    struct Case {
+      const char* button;
+      Answer answer;
+      bool asked;
+      int byte;
+      int fired;
+    } cases[] = {
+        {"ButtonTestJet1A", Answer::kNo, true, 20, 0},
+        {"ButtonTestJet1A", Answer::kCancel, true, 20, 0},
+        {"ButtonTestJet1A", Answer::kYes, true, 20, 1},
+        {"ButtonTestIgn2", Answer::kYes, true, 21, 1},
+        {"ButtonTestFuelPump", Answer::kNo, false, 22, 1},
+    };
+    for (const Case& c : cases) {
+      const int before = carried(c.byte);
+      f.prompts.confirmations.clear();
+      f.prompts.answers = {c.answer};
+      result->setText(QStringLiteral("untouched"));
+      QTest::mouseClick(f.Find<QPushButton>(c.button), Qt::LeftButton);
+      QCOMPARE(f.prompts.confirmations.size(), std::size_t{c.asked ? 1u : 0u});
+      if (c.asked)
+        QVERIFY2(f.prompts.confirmations[0].find("The engine is running (3000 rpm)") !=
+                     std::string::npos,
+                 f.prompts.confirmations[0].c_str());
+      f.prompts.answers.clear();
+      f.Tick(6);
+      QCOMPARE(carried(c.byte) - before, c.fired);
+      if (c.fired == 0) {
+        QCOMPARE(result->text(), QStringLiteral("untouched"));
+        continue;
+      }
+      const QString caption = f.Find<QPushButton>(c.button)->text();
+      for (int tick = 0; tick < 20 && result->text().endsWith(QStringLiteral("…")); ++tick)
+        f.Tick();
+      QCOMPARE(result->text(), caption + QStringLiteral(": test sent; the controller answered."));
+    }
+    // A controller that falls silent: the test went out, and no answer came.
+    f.controller.SetSilent(true);
+    QTest::mouseClick(f.Find<QPushButton>("ButtonTestCooling"), Qt::LeftButton);
+    for (int tick = 0; tick < 10 && result->text().isEmpty(); ++tick) f.Tick();
+    QCOMPARE(result->text(), QStringLiteral("Cooling: test sent, waiting for the controller…"));
+    f.Tick(30);
+    QCOMPARE(result->text(), QStringLiteral("Cooling: test sent; the controller did not answer."));
   }
 };
 

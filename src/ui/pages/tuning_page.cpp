@@ -103,6 +103,11 @@ QGroupBox* TestOuts(const PageParts& parts, QWidget* parent) {
   out_grid->addWidget(rpm, 1, 1);
   out_grid->addWidget(misc, 2, 0);
   out_grid->addWidget(servo, 2, 1, 2, 1);
+  // What became of the last test asked for: sent, answered or not.
+  auto* result = new QLabel(out);
+  result->setObjectName(QStringLiteral("LabelTestOutResult"));
+  result->setWordWrap(true);
+  out_grid->addWidget(result, 4, 0, 1, 2);
   out_grid->setRowStretch(3, 1);
   return out;
 }
