@@ -34,9 +34,10 @@ using morvek::testing::AppFixture;
 class EditingTest : public QObject {
   Q_OBJECT
 
-  // Every test starts as a first run: no settings, no state of an earlier run.
-  QTemporaryDir dir_;
-  QString Dir() const { return dir_.path(); }
+  // Every test starts as a first run: no settings, no state of an earlier run, also when the
+  // whole binary runs in one process.
+  std::unique_ptr<QTemporaryDir> dir_ = std::make_unique<QTemporaryDir>();
+  QString Dir() const { return dir_->path(); }
 
   static void TypeInto(QSpinBox* spin, const QString& text) {
     spin->setFocus();
@@ -61,6 +62,7 @@ class EditingTest : public QObject {
   }
 
  private slots:
+  void init() { dir_ = std::make_unique<QTemporaryDir>(); }
   void typedCellAndEnterChangeTheImageOnce() {
     AppFixture f(Dir());
     ShowWindow(f);
