@@ -22,7 +22,7 @@ int main(int argc, char** argv) {
   if (args.size() < 2) return 2;
   const QDir out(args[1]);
   const QString suffix = qgetenv("QT_SCALE_FACTOR") == "2" ? QStringLiteral("@2x") : QString();
-  QTemporaryDir config;
+  QTemporaryDir config(QDir::tempPath() + QStringLiteral("/tunes-XXXXXX"));
   const std::string file = config.filePath(QStringLiteral("x.ign")).toStdString();
   std::ofstream(file) << "root:x:0:0:root:/root:/bin/bash\ndaemon:x:1:1:daemon:/usr/sbin:\n";
   morvek::sim::ControllerModel controller;
@@ -49,9 +49,12 @@ int main(int argc, char** argv) {
     QPixmap picture = app.window().grab();
     const QPixmap front = box->grab();
     QPainter painter(&picture);
-    const QPoint at((picture.width() - front.width()) / 2, (picture.height() - front.height()) / 3);
-    painter.fillRect(
-        QRect(at - QPoint(1, 1), front.size() / front.devicePixelRatio() + QSize(2, 2)), Qt::black);
+    // Positions in the window's own units, whatever the scale factor.
+    const QSizeF window_size = picture.deviceIndependentSize();
+    const QSizeF box_size = front.deviceIndependentSize();
+    const QPointF at((window_size.width() - box_size.width()) / 2,
+                     (window_size.height() - box_size.height()) / 3);
+    painter.fillRect(QRectF(at - QPointF(1, 1), box_size + QSizeF(2, 2)), Qt::black);
     painter.drawPixmap(at, front);
     painter.end();
     saved = picture.save(out.filePath(name + suffix + QStringLiteral(".png")));
