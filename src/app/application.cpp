@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QDesktopServices>
+#include <QLabel>
 #include <QUrl>
 
 #include "app/compare_commands.h"
@@ -66,8 +67,11 @@ Application::Application(ApplicationOptions options)
   // Changes not programmed are kept in the state file; the user is asked once whether to go.
   window_->set_close_guard([this] {
     if (shut_down_ || !HasPendingPages()) return true;
-    return options_.prompts->Confirm(std::string(i18n::Text(
-               i18n::OwnText::kClosePendingQuestion, texts_.language()))) == ui::Answer::kYes;
+    // A read-only window keeps nothing for the next start, and says so.
+    const i18n::OwnText question = saves_settings() ? i18n::OwnText::kClosePendingQuestion
+                                                    : i18n::OwnText::kClosePendingReadOnly;
+    return options_.prompts->Confirm(std::string(i18n::Text(question, texts_.language()))) ==
+           ui::Answer::kYes;
   });
   // The tick runs from the moment the window exists.
   timer_.setInterval(kTickMs);
@@ -154,6 +158,8 @@ void Application::ApplyLanguage() {
   window_->ApplyLanguage(language, texts_.WindowTitle());
   log_->ApplyLanguage(language);
   compare_->ApplyLanguage();
+  if (auto* read_only = window_->findChild<QLabel*>(QStringLiteral("LabelReadOnly")))
+    read_only->setText(QString::fromUtf8(i18n::Text(i18n::OwnText::kReadOnly, language)));
   // While no controller answers the monitor labels show their "---" placeholders in the new
   // language; a connected controller rewrites them with its next frame.
   if (session_->connection().no_connection_visible || session_->monitor_view().revision() == 0) {

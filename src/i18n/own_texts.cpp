@@ -180,6 +180,14 @@ constexpr std::array<Row, static_cast<std::size_t>(OwnText::kCount)> kTexts{{
     {"Read-only: another Morvek keeps the settings", "Schreibgeschützt: ein anderes Morvek "
      "hält die Einstellungen", "Lecture seule : un autre Morvek garde les réglages",
      "Jen pro čtení: nastavení drží jiný Morvek"},
+    {"Changes on screen have not been programmed into the controller, and this window is "
+     "read-only: they are lost when it closes. Close anyway?",
+     "Änderungen auf dem Bildschirm wurden nicht in das Steuergerät programmiert, und dieses "
+     "Fenster ist schreibgeschützt: sie gehen beim Schließen verloren. Trotzdem beenden?",
+     "Des modifications à l'écran n'ont pas été programmées dans le boîtier, et cette fenêtre "
+     "est en lecture seule : elles sont perdues à la fermeture. Quitter quand même ?",
+     "Změny na obrazovce nebyly naprogramovány do jednotky a toto okno je jen pro čtení: "
+     "zavřením se ztratí. Přesto ukončit?"},
 }};
 // clang-format on
 

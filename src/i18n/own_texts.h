@@ -86,6 +86,7 @@ enum class OwnText : std::uint8_t {
   kOutputTestEngineRuns,  // %T the test, %N the engine speed: asked before firing
   kAnotherInstance,       // %N its process, %F the configuration folder
   kReadOnly,              // status bar of a window that saves nothing
+  kClosePendingReadOnly,  // the close question of such a window
   kCount
 };
 

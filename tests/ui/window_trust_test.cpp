@@ -216,7 +216,13 @@ class WindowTrustTest : public QObject {
       QVERIFY(label != nullptr && !label->text().isEmpty());
       QVERIFY(!second.app->shut_down());
       second.window().findChild<QSpinBox*>(QStringLiteral("UpDownFan1"))->setValue(80);
+      // Its close question does not promise to keep the changes.
+      second.prompts.answers = {Answer::kYes};
       second.window().close();
+      QCOMPARE(second.prompts.confirmations.size(), std::size_t{2});
+      QVERIFY2(second.prompts.confirmations[1].find("read-only: they are lost when it closes") !=
+                   std::string::npos,
+               second.prompts.confirmations[1].c_str());
     }
     QVERIFY(!std::filesystem::exists(paths.StateFile()));
     QVERIFY(!std::filesystem::exists(paths.SettingsFile()));
