@@ -129,6 +129,11 @@ constexpr std::array<Row, static_cast<std::size_t>(OwnText::kCount)> kTexts{{
      "Le boîtier diffère sur sa page ", "Jednotka se liší na své stránce "},
     {"Printed to ", "Gedruckt in ", "Imprimé dans ", "Vytištěno do "},
     {"Not printed: ", "Nicht gedruckt: ", "Non imprimé : ", "Nevytištěno: "},
+    {"%W: the section stands %N times in the file; each later one replaces the values before it",
+     "%W: der Abschnitt steht %N-mal in der Datei; jeder spätere ersetzt die Werte davor",
+     "%W : la section figure %N fois dans le fichier ; chacune remplace les valeurs des "
+     "précédentes",
+     "%W: oddíl je v souboru %Nkrát; každý další nahradí hodnoty předchozích"},
 }};
 // clang-format on
 
