@@ -11,10 +11,12 @@
 #include "files/parameter_file_layout.h"
 #include "files/parameter_file_reader.h"
 #include "files/parameter_file_writer.h"
+#include "i18n/about_text.h"
 #include "i18n/text_table.h"
 #include "model/editor.h"
 #include "model/field_table.h"
 #include "model/presets.h"
+#include "morvek_version.h"
 #include "pages/page_commands.h"
 #include "pages/page_editor.h"
 
@@ -186,6 +188,10 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
   switch (cl.command) {
     case Command::kHelp:
       out << UsageText();
+      return kExitOk;
+    case Command::kVersion:
+      out << i18n::VersionLines("morvek-cli", MORVEK_VERSION, MORVEK_GIT_DESCRIBE,
+                                MORVEK_BUILD_DATE);
       return kExitOk;
     case Command::kNew:
       return RunNew(cl, out, err, stamp);

@@ -30,6 +30,7 @@ std::string_view UsageText() {
          "                              each of A and B is a file or --port PORT (one\n"
          "                              controller at a time, read with its verify pass)\n"
          "  --help                      show this text\n"
+         "  --version                   show the version, the build date and the license\n"
          "\n"
          "Controller commands (PORT: a device path, COM1..COM20 or auto; --com N=PATH binds\n"
          "COM N to a device, repeatable; --timeout S ends a command after S seconds, 60 when\n"
@@ -75,6 +76,11 @@ ParseResult ParseCommandLine(const std::vector<std::string>& args) {
   const std::string& name = args[0];
   if (name == "--help" || name == "-h" || name == "help") {
     if (args.size() > 1) return Fail("--help takes no arguments");
+    return {cl, ""};
+  }
+  if (name == "--version") {
+    if (args.size() > 1) return Fail("--version takes no arguments");
+    cl.command = Command::kVersion;
     return {cl, ""};
   }
   if (name == "new")
@@ -143,6 +149,7 @@ ParseResult ParseCommandLine(const std::vector<std::string>& args) {
       cl.input2 = positional[1];
       break;
     case Command::kHelp:
+    case Command::kVersion:
       break;
   }
   return {cl, ""};

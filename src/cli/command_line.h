@@ -7,7 +7,7 @@
 
 namespace morvek::cli {
 
-enum class Command : std::uint8_t { kHelp, kNew, kConvert, kCheck, kDiff };
+enum class Command : std::uint8_t { kHelp, kNew, kConvert, kCheck, kDiff, kVersion };
 
 struct CommandLine {
   Command command = Command::kHelp;

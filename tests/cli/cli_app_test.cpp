@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 
 #include <filesystem>
+#include <regex>
 #include <sstream>
 
 #include "files/file_io.h"
@@ -91,6 +92,17 @@ TEST_F(CliTest, AnOutputGivenTwiceIsRefused) {
     EXPECT_FALSE(fs::exists(Path("a.ign")));
     EXPECT_FALSE(fs::exists(Path("b.ign")));
   }
+}
+
+TEST_F(CliTest, VersionNamesTheReleaseTheBuildDateAndTheLicense) {
+  ASSERT_EQ(Run({"--version"}), kExitOk) << err_.str();
+  EXPECT_TRUE(std::regex_search(
+      out_.str(), std::regex("^morvek-cli [0-9]+\\.[0-9]+\\.[0-9]+( \\(git [^)]+\\))?\n"
+                             "Built [0-9]{4}-[0-9]{2}-[0-9]{2}\n"
+                             "License GPL-3\\.0-or-later: ")))
+      << out_.str();
+  EXPECT_EQ(err_.str(), "");
+  EXPECT_EQ(Run({"--version", "extra"}), kExitUsage);
 }
 
 TEST_F(CliTest, NewWritesTheDefaultsOfThePreset) {

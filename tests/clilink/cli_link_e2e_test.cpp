@@ -376,6 +376,13 @@ TEST_F(CliLinkTest, ValuesTheLimitsCorrectAreNamedAndNeverVerifyAsTheFile) {
   EXPECT_NE(r.out.find("START_INJ"), std::string::npos) << r.out;
 }
 
+TEST_F(CliLinkTest, TheSimulatorAnswersVersion) {
+  ChildProcess sim({TORVANE_SIM, "--version"}, File("sim-version"));
+  ASSERT_EQ(sim.Wait(30s), 0) << sim.Err();
+  EXPECT_EQ(sim.Out().rfind("torvane-sim ", 0), 0u) << sim.Out();
+  EXPECT_NE(sim.Out().find("\nLicense GPL-3.0-or-later: "), std::string::npos) << sim.Out();
+}
+
 TEST_F(CliLinkTest, FileThatIsNotAParameterFileIsAlwaysNamed) {
   struct Case {
     std::string content;  // empty: no such file
