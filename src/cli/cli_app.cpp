@@ -1,5 +1,6 @@
 #include "cli/cli_app.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "cli/command_line.h"
@@ -107,7 +108,10 @@ int RunConvert(const CommandLine& cl, std::ostream& out, std::ostream& err,
   const std::vector<files::FileFinding> findings = files::FileFindings(read, editor.image());
   Warn(err, cl.input, findings);
   ReportLimitsChanges(cl.input, as_read, limited, "written corrected", err);
-  if (const int copied = static_cast<int>(files::LimitsChanges(limited, editor.image()).size()))
+  const bool has_2a = std::find(read.sections_read.begin(), read.sections_read.end(), "JET_2A") !=
+                      read.sections_read.end();
+  if (const int copied = static_cast<int>(files::LimitsChanges(limited, editor.image()).size());
+      has_2a && copied > 0)
     err << "morvek-cli: " << cl.input << ": JET_2A is written as the copy of JET_1A that the map "
         << "mode \" 1 = 2\" makes (" << copied
         << (copied == 1 ? " value differs" : " values differ") << " from the file)\n";

@@ -277,8 +277,12 @@ class Runner {
     const std::string& text = session_.status_line().text;
     for (TextId failure : {TextId::MsgReadError, TextId::MsgVerifyError, TextId::MsgProgramError})
       if (text == English(failure)) {
-        err_ << "morvek-cli: " << PortShown() << ": " << text << "\n  " << LinkReason() << "\n";
-        if (failure == TextId::MsgVerifyError) ReportVerifyDifference();
+        err_ << "morvek-cli: " << PortShown() << ": " << text << "\n";
+        // A page that differs is the reason itself; the link then was fine.
+        if (failure == TextId::MsgVerifyError && session_.verify_mismatch_page() != 0)
+          ReportVerifyDifference();
+        else
+          err_ << "  " << LinkReason() << "\n";
         return kExitTransactionFailed;
       }
     if (options_.command != "program")

@@ -367,6 +367,7 @@ TEST_F(CliLinkTest, ValuesTheLimitsCorrectAreNamedAndNeverVerifyAsTheFile) {
             std::string::npos)
       << r.err;
   EXPECT_NE(r.err.find("Verify error!"), std::string::npos) << r.err;
+  EXPECT_EQ(r.err.find("no valid reply"), std::string::npos) << "the link was fine\n" << r.err;
   EXPECT_NE(r.err.find("START_INJ"), r.err.rfind("START_INJ")) << "the difference is listed\n"
                                                                << r.err;
 
