@@ -58,6 +58,7 @@ Application::Application(ApplicationOptions options)
   tools_ = std::make_unique<ToolCommands>(*this, *page_);
   files_ = std::make_unique<FileCommands>(*this, *page_);
   about_ = std::make_unique<ui::AboutWindow>(__DATE__, __TIME__, window_.get());
+  about_->SetManualFolder(options_.program_directory.string());
   print_ = std::make_unique<PrintCommand>(*this);
   restore_ = std::make_unique<RestoreCommands>(*this, *page_);
   compare_ = std::make_unique<CompareCommands>(*this, *page_);

@@ -39,6 +39,8 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
     const std::string& a = args[i];
     if (a == "--help" || a == "-h") {
       line.help = true;
+    } else if (a == "--version") {
+      line.version = true;
     } else if (a == "--demo") {
       line.demo = true;
     } else if (a == "--quit-after-show") {
@@ -79,6 +81,7 @@ const char* CommandLineUsage() {
          "                 repeatable. Unbound COM numbers go to the system's serial\n"
          "                 devices, USB adapters first\n"
          "  -h, --help     print this text and exit\n"
+         "  --version      print the version, the build date and the license and exit\n"
          "\n"
          "F1 in the window opens the user manual of the window's language.\n"
          "Settings live in ~/.config/Morvek (MORVEK_CONFIG_DIR overrides it).\n"

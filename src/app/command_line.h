@@ -9,6 +9,7 @@ namespace morvek::app {
 // to start-up as it stands.
 struct CommandLine {
   bool help = false;
+  bool version = false;  // --version: print the version, build date and license
   bool demo = false;
   bool quit_after_show = false;
   std::vector<std::string> com_bindings;  // "N=PATH", as given

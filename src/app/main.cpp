@@ -15,6 +15,8 @@
 #include "app/window_run.h"
 #include "files/config_paths.h"
 #include "files/program_folders.h"
+#include "i18n/about_text.h"
+#include "morvek_version.h"
 #include "serial/port_directory.h"
 #include "serial/serial_transport.h"
 #include "serial/system_ports.h"
@@ -47,7 +49,7 @@ int Run(const morvek::app::CommandLine& line) {
   QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
   QApplication::setWindowIcon(morvek::ui::ProgramIcon());
   // Lets the desktop match the window to its menu entry and icon.
-  QGuiApplication::setDesktopFileName(QStringLiteral("org.example.morvek.Morvek"));
+  QGuiApplication::setDesktopFileName(QStringLiteral(MORVEK_APP_ID));
 
   std::unique_ptr<morvek::app::Demo> demo;
   std::vector<std::string> bindings = line.com_bindings;
@@ -100,6 +102,13 @@ int main(int argc, char** argv) {
   }
   if (line.help) {
     std::fputs(morvek::app::CommandLineUsage(), stdout);
+    return 0;
+  }
+  if (line.version) {
+    std::fputs(
+        morvek::i18n::VersionLines("morvek", MORVEK_VERSION, MORVEK_GIT_DESCRIBE, MORVEK_BUILD_DATE)
+            .c_str(),
+        stdout);
     return 0;
   }
   GuardedApplication qt(argc, argv);

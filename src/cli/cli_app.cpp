@@ -1,17 +1,23 @@
 #include "cli/cli_app.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "cli/command_line.h"
 #include "cli/diff_report.h"
+#include "cli/limits_report.h"
 #include "files/file_findings.h"
+#include "files/file_io.h"
+#include "files/incomplete_copy.h"
 #include "files/parameter_file_layout.h"
 #include "files/parameter_file_reader.h"
 #include "files/parameter_file_writer.h"
+#include "i18n/about_text.h"
 #include "i18n/text_table.h"
 #include "model/editor.h"
 #include "model/field_table.h"
 #include "model/presets.h"
+#include "morvek_version.h"
 #include "pages/page_commands.h"
 #include "pages/page_editor.h"
 
@@ -33,15 +39,18 @@ void StartUpDefaults(model::Editor& editor) {
   editor.ApplyDefaults(model::DefaultsScope::kWholeImage);
 }
 
-int Save(const std::string& path, const model::Editor& editor, const BuildStamp& stamp,
-         std::ostream& err) {
+int SaveText(const std::string& path, std::string_view text, std::ostream& err) {
   std::string reason;
-  const files::FileError error =
-      files::SaveParameterFile(path, editor.image(), Versions(stamp), &reason);
+  const files::FileError error = files::WriteFileAtomically(path, text, &reason);
   if (error == files::FileError::kOk) return kExitOk;
   err << "morvek-cli: " << path << ": " << files::Describe(error) << "; nothing was written\n  "
       << reason << "\n";
   return kExitFileError;
+}
+
+int Save(const std::string& path, const model::Editor& editor, const BuildStamp& stamp,
+         std::ostream& err) {
+  return SaveText(path, files::WriteParameterFile(editor.image(), Versions(stamp)), err);
 }
 
 // Reads a file as a full open does; returns the exit code of a failure, or -1 when loaded.
@@ -88,14 +97,41 @@ int RunConvert(const CommandLine& cl, std::ostream& out, std::ostream& err,
   model::Editor editor;
   files::ReadResult read;
   if (const int code = Load(cl.input, editor, err, read); code >= 0) return code;
+  const model::ParameterImage as_read = editor.image();
+  editor.ApplyLimits();
+  const model::ParameterImage limited = editor.image();
   // As the window has it after opening the file: limits pass and refresh. Values outside
   // their range that the limits pass leaves alone are written as the file says.
   pages::PageEditor pages(editor);
   pages::PageValues values;
   pages.AfterChange(values);
-  Warn(err, cl.input, files::FileFindings(read, editor.image()));
-  if (const int code = Save(cl.output, editor, stamp, err); code != kExitOk) return code;
+  const std::vector<files::FileFinding> findings = files::FileFindings(read, editor.image());
+  Warn(err, cl.input, findings);
+  ReportLimitsChanges(cl.input, as_read, limited, "written corrected", err);
+  const bool has_2a = std::find(read.sections_read.begin(), read.sections_read.end(), "JET_2A") !=
+                      read.sections_read.end();
+  if (const int copied = static_cast<int>(files::LimitsChanges(limited, editor.image()).size());
+      has_2a && copied > 0)
+    err << "morvek-cli: " << cl.input << ": JET_2A is written as the copy of JET_1A that the map "
+        << "mode \" 1 = 2\" makes (" << copied
+        << (copied == 1 ? " value differs" : " values differ") << " from the file)\n";
+  // A file that is not a complete tune must not come out looking like one: program refuses
+  // the input, so the output is refused the same way or not written at all.
+  const bool incomplete = files::IsIncomplete(findings);
+  if (incomplete && !cl.force) {
+    err << "morvek-cli: " << cl.input << ": not converted: the file is not a complete tune; "
+        << cl.output << " was not written (--force writes it with the same gaps)\n";
+    return kExitWarnings;
+  }
+  std::string text = files::WriteParameterFile(editor.image(), Versions(stamp));
+  if (incomplete) text = files::KeepGapsOfRead(text, read);
+  if (const int code = SaveText(cl.output, text, err); code != kExitOk) return code;
   Warn(err, cl.output, files::UncarriedValues(editor.image()));
+  if (incomplete)
+    err << "morvek-cli: " << cl.output << ": written with the gaps of " << cl.input
+        << " (the same sections missing or cut short), so check and program refuse it as they "
+           "refuse "
+        << cl.input << "\n";
   out << "Converted " << cl.input << " to " << cl.output << " (version " << model::kProgramVersion
       << ")\n";
   return kExitOk;
@@ -108,18 +144,9 @@ int RunCheck(const CommandLine& cl, std::ostream& out, std::ostream& err) {
   const model::ParameterImage read = editor.image();
   const model::LimitsReport report = editor.ApplyLimits();
   const std::vector<files::FileFinding> findings = files::FileFindings(result, editor.image());
-  int changed = 0;
-  for (const model::Field& f : model::FieldTable()) {
-    if (f.id == FieldId::kMemo) continue;
-    for (int i = 0; i < f.count; ++i) {
-      const int before = model::Stored(read, f.id, i);
-      const int after = model::Stored(editor.image(), f.id, i);
-      if (before == after) continue;
-      ++changed;
-      out << files::FieldElementName(f, i) << ": " << files::FileValueOfField(f.id, before)
-          << " -> " << files::FileValueOfField(f.id, after) << "\n";
-    }
-  }
+  const std::vector<files::LimitsChange> changes = files::LimitsChanges(read, editor.image());
+  const int changed = static_cast<int>(changes.size());
+  for (const files::LimitsChange& c : changes) out << files::FormatLimitsChange(c) << "\n";
   if (report.aps_voltages_equal) out << "note: APS.voltage1 and APS.voltage2 are equal\n";
   for (const files::FileFinding& f : findings)
     out << "warning: " << files::FormatFinding(f, i18n::Language::kEnglish) << "\n";
@@ -165,6 +192,10 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
   switch (cl.command) {
     case Command::kHelp:
       out << UsageText();
+      return kExitOk;
+    case Command::kVersion:
+      out << i18n::VersionLines("morvek-cli", MORVEK_VERSION, MORVEK_GIT_DESCRIBE,
+                                MORVEK_BUILD_DATE);
       return kExitOk;
     case Command::kNew:
       return RunNew(cl, out, err, stamp);

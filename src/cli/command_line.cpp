@@ -16,7 +16,9 @@ std::string_view UsageText() {
          "  new --bike N -o OUT.ign     write the full default parameter set of motorcycle\n"
          "                              preset N (0..7) as a parameter file\n"
          "  convert IN.ign -o OUT.ign   read a parameter file of version 63, 78 or 84 and\n"
-         "                              write it as version 84\n"
+         "          [--force]           write it as version 84; a file that lacks sections\n"
+         "                              or has unreadable numbers is refused unless --force\n"
+         "                              is given, and then written with the same gaps\n"
          "  check IN.ign                list every value outside its legal range with the\n"
          "                              value it would be corrected to, and as warnings\n"
          "                              whatever the file does not say as a tune should\n"
@@ -28,6 +30,7 @@ std::string_view UsageText() {
          "                              each of A and B is a file or --port PORT (one\n"
          "                              controller at a time, read with its verify pass)\n"
          "  --help                      show this text\n"
+         "  --version                   show the version, the build date and the license\n"
          "\n"
          "Controller commands (PORT: a device path, COM1..COM20 or auto; --com N=PATH binds\n"
          "COM N to a device, repeatable; --timeout S ends a command after S seconds, 60 when\n"
@@ -54,7 +57,9 @@ std::string_view UsageText() {
          "Exit status of the file commands: 0 success; 1 check found values out of range;\n"
          "2 bad arguments; 3 a file could not be read or written; 4 the input is not a\n"
          "parameter file of a known version; 5 check found warnings (whether or not values\n"
-         "are out of range). convert, verify and program print the same warnings.\n"
+         "are out of range) or convert refuses a file that is not a complete tune.\n"
+         "convert, verify, program and diff print the same warnings and, before they act,\n"
+         "every value the limits would correct; verify and diff compare the file as written.\n"
          "Exit status of diff: 0 equal; 1 different; 2 bad arguments; with two files 3 and 4\n"
          "as the file commands; with --port 3, 4, 5 and 6 as the controller commands and 7\n"
          "the controller could not be read.\n"
@@ -71,6 +76,11 @@ ParseResult ParseCommandLine(const std::vector<std::string>& args) {
   const std::string& name = args[0];
   if (name == "--help" || name == "-h" || name == "help") {
     if (args.size() > 1) return Fail("--help takes no arguments");
+    return {cl, ""};
+  }
+  if (name == "--version") {
+    if (args.size() > 1) return Fail("--version takes no arguments");
+    cl.command = Command::kVersion;
     return {cl, ""};
   }
   if (name == "new")
@@ -97,6 +107,8 @@ ParseResult ParseCommandLine(const std::vector<std::string>& args) {
       if (is_output) {
         if (cl.command == Command::kCheck || cl.command == Command::kDiff)
           return Fail(name + " writes no file: " + a);
+        if (!cl.output.empty()) return Fail("-o given twice");
+        if (value.empty()) return Fail("option " + a + " needs a file name");
         cl.output = value;
         continue;
       }
@@ -105,8 +117,13 @@ ParseResult ParseCommandLine(const std::vector<std::string>& args) {
       const auto [end, ec] = std::from_chars(value.data(), value.data() + value.size(), bike);
       if (ec != std::errc() || end != value.data() + value.size() || bike < 0 || bike > 7)
         return Fail("--bike takes a preset number 0..7, not '" + value + "'");
+      if (bike_given) return Fail("--bike given twice");
       cl.bike = bike;
       bike_given = true;
+      continue;
+    }
+    if (a == "--force" && cl.command == Command::kConvert) {
+      cl.force = true;
       continue;
     }
     if (a.size() > 1 && a[0] == '-') return Fail("unknown option '" + a + "'");
@@ -132,6 +149,7 @@ ParseResult ParseCommandLine(const std::vector<std::string>& args) {
       cl.input2 = positional[1];
       break;
     case Command::kHelp:
+    case Command::kVersion:
       break;
   }
   return {cl, ""};

@@ -7,7 +7,7 @@
 
 namespace morvek::cli {
 
-enum class Command : std::uint8_t { kHelp, kNew, kConvert, kCheck, kDiff };
+enum class Command : std::uint8_t { kHelp, kNew, kConvert, kCheck, kDiff, kVersion };
 
 struct CommandLine {
   Command command = Command::kHelp;
@@ -15,6 +15,7 @@ struct CommandLine {
   std::string input;   // convert, check; diff: the left file
   std::string input2;  // diff: the right file
   std::string output;  // new, convert
+  bool force = false;  // convert: also a file that is not a complete tune
 };
 
 // The parsed command line, or the reason it is not one (error set).

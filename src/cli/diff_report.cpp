@@ -2,11 +2,12 @@
 
 #include <algorithm>
 
+#include "cli/limits_report.h"
 #include "files/code_page.h"
 #include "files/parameter_file_reader.h"
 #include "i18n/text_table.h"
 #include "model/field_table.h"
-#include "pages/page_editor.h"
+#include "model/limits_pass.h"
 
 namespace morvek::cli {
 namespace {
@@ -44,9 +45,10 @@ LoadFailure LoadTune(const std::string& path, model::Editor& editor, std::ostrea
   for (const std::string& keyword : r.incomplete_keywords)
     err << "morvek-cli: " << path << ": " << keyword
         << " ends early (a value is missing or not a number); the rest keeps its default\n";
-  pages::PageEditor pages(editor);
-  pages::PageValues values;
-  pages.AfterChange(values);
+  // Compared as the file says it; what the limits would make of it is named beforehand.
+  model::ParameterImage limited = editor.image();
+  model::ApplyLimits(limited);
+  ReportLimitsChanges(path, editor.image(), limited, "shown as the file says them", err);
   return LoadFailure::kNone;
 }
 

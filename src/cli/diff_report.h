@@ -11,9 +11,9 @@ namespace morvek::cli {
 
 enum class LoadFailure : std::uint8_t { kNone, kCannotOpen, kNotAParameterFile };
 
-// Loads a parameter file over the defaults of preset 0 and leaves the image as the window
-// holds it after opening the file (limits pass, refresh). A failure is reported on err with
-// its reason; so are the notes on a file that loaded.
+// Loads a parameter file over the defaults of preset 0 and leaves the image as the file says
+// it, without the limits pass. A failure is reported on err with its reason; so are the notes
+// on a file that loaded and every value the limits pass would correct.
 LoadFailure LoadTune(const std::string& path, model::Editor& editor, std::ostream& err);
 
 // The differences, one line each: editing page, field and element, the value on each side.

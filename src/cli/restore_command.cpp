@@ -95,6 +95,7 @@ int RunRestoreCommand(const std::vector<std::string>& args, std::ostream& out, s
     const std::string& a = args[i];
     if (a == "-o" || a == "--output") {
       if (i + 1 >= args.size()) return Usage(err, "option " + a + " needs a value");
+      if (!output.empty()) return Usage(err, "-o given twice");
       output = args[++i];
     } else if (a.size() > 1 && a[0] == '-') {
       return Usage(err, "unknown option '" + a + "'");

@@ -9,6 +9,7 @@
 #include <ostream>
 
 #include "cli/diff_report.h"
+#include "cli/limits_report.h"
 #include "clilink/link_options.h"
 #include "clilink/monitor_line.h"
 #include "clilink/restore_point_writer.h"
@@ -22,6 +23,7 @@
 #include "link/session_owner.h"
 #include "logging/csv_log_writer.h"
 #include "model/editor.h"
+#include "model/limits_pass.h"
 #include "serial/serial_transport.h"
 #include "serial/system_ports.h"
 
@@ -45,7 +47,9 @@ class CliOwner : public link::SessionOwner {
  public:
   explicit CliOwner(model::Editor& editor) : editor_(editor) {}
   void CollectActivePage() override {}
-  void RunLimitsPass() override { editor_.ApplyLimits(); }
+  void RunLimitsPass() override {
+    if (limits_pass) editor_.ApplyLimits();
+  }
   void RefreshActivePage() override {}
   void PagesArrived() override { editor_.ImageChanged(); }
   void ClearCurrentFileName() override {}
@@ -61,6 +65,8 @@ class CliOwner : public link::SessionOwner {
     if (store_point) store_point(files::RestoreKind::kProgram, pages);
   }
   int frames = 0;
+  // verify compares the file as it says its values, not what the limits make of them.
+  bool limits_pass = true;
   std::function<void(files::RestoreKind, std::vector<int>)> store_point;
 
  private:
@@ -127,7 +133,6 @@ class Runner {
         err_ << "morvek-cli: " << options_.file
              << ": not a parameter file (no KALVORIN_KEY line)\n";
       if (!read.opened || read.version == 0) return kExitFileError;
-      editor_.ApplyLimits();
       if (const int code = WarnAboutFile(read); code != kExitOk) return code;
     }
     if (!options_.csv.empty()) {
@@ -185,8 +190,17 @@ class Runner {
   // The file's problems, as check lists them; a program refuses a file that is not a complete
   // tune unless forced.
   int WarnAboutFile(const files::ReadResult& read) {
-    const std::vector<files::FileFinding> findings = files::FileFindings(read, editor_.image());
+    const model::ParameterImage as_read = editor_.image();
+    model::ParameterImage limited = as_read;
+    model::ApplyLimits(limited);
+    const std::vector<files::FileFinding> findings = files::FileFindings(read, limited);
     PrintWarnings(options_.file, findings);
+    const bool verify = options_.command == "verify";
+    owner_.limits_pass = !verify;
+    if (!verify) editor_.ApplyLimits();
+    limits_changes_ = cli::ReportLimitsChanges(
+        options_.file, as_read, limited,
+        verify ? "compared as the file says them" : "programmed corrected", err_);
     if (options_.command != "program" || options_.force || !files::IsIncomplete(findings))
       return kExitOk;
     err_ << "morvek-cli: " << options_.file
@@ -263,8 +277,12 @@ class Runner {
     const std::string& text = session_.status_line().text;
     for (TextId failure : {TextId::MsgReadError, TextId::MsgVerifyError, TextId::MsgProgramError})
       if (text == English(failure)) {
-        err_ << "morvek-cli: " << PortShown() << ": " << text << "\n  " << LinkReason() << "\n";
-        if (failure == TextId::MsgVerifyError) ReportVerifyDifference();
+        err_ << "morvek-cli: " << PortShown() << ": " << text << "\n";
+        // A page that differs is the reason itself; the link then was fine.
+        if (failure == TextId::MsgVerifyError && session_.verify_mismatch_page() != 0)
+          ReportVerifyDifference();
+        else
+          err_ << "  " << LinkReason() << "\n";
         return kExitTransactionFailed;
       }
     if (options_.command != "program")
@@ -312,6 +330,9 @@ class Runner {
                 pages::DiffImages(editor_.image(), session_.verify_controller_copy(), page));
     if (page < model::kLastImagePage)
       err_ << "  pages " << page + 1 << ".." << model::kLastImagePage << " were not compared\n";
+    if (options_.command == "verify" && limits_changes_ > 0)
+      err_ << "  " << options_.file << " has values the limits correct (listed above); a "
+           << "program sends them corrected, so a controller programmed from it differs here\n";
   }
 
   // The result of a diff with the controller once its read (and verify pass) ended.
@@ -419,6 +440,7 @@ class Runner {
   enum class LinkShown { kUnknown, kConnected, kLost } link_ = LinkShown::kUnknown;
   int frames_seen_ = 0;
   int frames_judged_ = 0;
+  int limits_changes_ = 0;  // values of the file the limits pass corrects
   SavingWatch saving_;
   std::unique_ptr<logging::CsvLogWriter> csv_;
   QElapsedTimer csv_clock_;

@@ -38,8 +38,10 @@ std::string ParseLinkOptions(const std::vector<std::string>& args, LinkOptions& 
       if (!next(options.port)) return "--port needs a device path, COMn or auto";
       options.port_first = options.file.empty();
     } else if (arg == "-o") {
-      if (!next(options.output)) return "-o needs a file name";
+      if (!options.output.empty()) return "-o given twice";
+      if (!next(options.output) || options.output.empty()) return "-o needs a file name";
     } else if (arg == "--csv") {
+      if (!options.csv.empty()) return "--csv given twice";
       if (!next(options.csv) || options.csv.empty()) return "--csv needs a file name";
     } else if (arg == "--count") {
       if (!next(value) || !ParseCount(value, 1, options.count)) return "--count needs a number";

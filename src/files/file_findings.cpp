@@ -110,7 +110,35 @@ std::vector<FileFinding> FileFindings(const ReadResult& read, const model::Param
     findings.push_back({FindingKind::kBeforeBike, keyword});
   for (const IgnoredText& text : read.ignored)
     findings.push_back({FindingKind::kIgnoredText, text.after, text.first, "", "", text.count});
+  // Listed in the order the sections first stand in the file.
+  std::map<std::string, int> times;
+  for (const std::string& keyword : read.sections_read) ++times[keyword];
+  for (const std::string& keyword : read.sections_read) {
+    int& n = times[keyword];
+    if (n > 1) findings.push_back({FindingKind::kSectionTwice, keyword, "", "", "", n});
+    n = 0;
+  }
   return findings;
+}
+
+std::vector<LimitsChange> LimitsChanges(const model::ParameterImage& read,
+                                        const model::ParameterImage& limited) {
+  std::vector<LimitsChange> changes;
+  for (const Field& f : model::FieldTable()) {
+    if (f.id == FieldId::kMemo) continue;
+    for (int i = 0; i < f.count; ++i) {
+      const int before = model::Stored(read, f.id, i);
+      const int after = model::Stored(limited, f.id, i);
+      if (before == after) continue;
+      changes.push_back({FieldElementName(f, i), std::to_string(FileValueOfField(f.id, before)),
+                         std::to_string(FileValueOfField(f.id, after))});
+    }
+  }
+  return changes;
+}
+
+std::string FormatLimitsChange(const LimitsChange& change) {
+  return change.where + ": " + change.written + " -> " + change.used;
 }
 
 bool IsIncomplete(std::span<const FileFinding> findings) {
@@ -182,6 +210,9 @@ std::string FormatFinding(const FileFinding& finding, i18n::Language language) {
       id = OwnText::kFindingIgnoredText;
       break;
     case FindingKind::kNotCarried:
+      break;
+    case FindingKind::kSectionTwice:
+      id = OwnText::kFindingSectionTwice;
       break;
   }
   std::string text(i18n::Text(id, language));

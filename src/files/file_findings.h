@@ -20,6 +20,7 @@ enum class FindingKind : std::uint8_t {
   kBeforeBike,      // a section before BIKE, whose values the preset's defaults replace
   kIgnoredText,     // words after a section's values that no keyword takes
   kNotCarried,      // an image value that writing and reading the file does not give back
+  kSectionTwice,    // a section given more than once: its later values replace the earlier
 };
 
 // One thing the user must hear about a parameter file, with the keyword and element, the
@@ -39,6 +40,23 @@ struct FileFinding {
 // against the image after the limits pass (`used`). Values the limits pass corrects are its
 // ordinary work and not listed.
 std::vector<FileFinding> FileFindings(const ReadResult& read, const model::ParameterImage& used);
+
+// A value the limits pass corrects: as the file says it and as the image then holds it.
+struct LimitsChange {
+  std::string where;    // "RPM_ADV[1]"
+  std::string written;  // as the file writes it
+  std::string used;     // after the limits pass
+
+  friend bool operator==(const LimitsChange&, const LimitsChange&) = default;
+};
+
+// Every value (the memo aside) in which the limited image differs from the image as read, in
+// field table order, both sides as a version-84 file writes them.
+std::vector<LimitsChange> LimitsChanges(const model::ParameterImage& read,
+                                        const model::ParameterImage& limited);
+
+// "RPM_ADV[1]: 1000 -> 1100"
+std::string FormatLimitsChange(const LimitsChange& change);
 
 // Whether the file is not a complete tune: sections missing or numbers unreadable.
 bool IsIncomplete(std::span<const FileFinding> findings);

@@ -113,6 +113,9 @@ ReadResult ReadParameterFile(std::string_view text, model::Editor& editor, bool 
   ReadResult result;
   result.active_page_only = active_page_only;
   if (active_page_only && !CanOpenForActivePage(editor)) return result;
+  // Editors that save as UTF-8 may put a byte order mark before the key line.
+  constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+  if (text.starts_with(kByteOrderMark)) text.remove_prefix(kByteOrderMark.size());
   TokenScanner scanner(text);
   result.version = SearchKey(scanner, result);
   if (result.version == 0) return result;

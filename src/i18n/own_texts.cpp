@@ -188,6 +188,11 @@ constexpr std::array<Row, static_cast<std::size_t>(OwnText::kCount)> kTexts{{
      "est en lecture seule : elles sont perdues à la fermeture. Quitter quand même ?",
      "Změny na obrazovce nebyly naprogramovány do jednotky a toto okno je jen pro čtení: "
      "zavřením se ztratí. Přesto ukončit?"},
+    {"%W: the section stands %N times in the file; each later one replaces the values before it",
+     "%W: der Abschnitt steht %N-mal in der Datei; jeder spätere ersetzt die Werte davor",
+     "%W : la section figure %N fois dans le fichier ; chacune remplace les valeurs des "
+     "précédentes",
+     "%W: oddíl je v souboru %Nkrát; každý další nahradí hodnoty předchozích"},
 }};
 // clang-format on
 

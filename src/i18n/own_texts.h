@@ -87,6 +87,8 @@ enum class OwnText : std::uint8_t {
   kAnotherInstance,       // %N its process, %F the configuration folder
   kReadOnly,              // status bar of a window that saves nothing
   kClosePendingReadOnly,  // the close question of such a window
+  // A finding line: the section %W stands %N times in the file.
+  kFindingSectionTwice,
   kCount
 };
 

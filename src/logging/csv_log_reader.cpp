@@ -38,10 +38,12 @@ std::optional<std::int64_t> ParseFixed(std::string_view text, int decimals) {
       dot == std::string_view::npos ? std::string_view() : text.substr(dot + 1);
   if (whole.empty() || static_cast<int>(fraction.size()) > decimals) return std::nullopt;
   if (dot != std::string_view::npos && fraction.empty()) return std::nullopt;
+  // Eighteen digits, the decimals filled up included, always fit 64 bits; no column holds more.
+  if (whole.size() + static_cast<std::size_t>(decimals) > 18) return std::nullopt;
   std::int64_t value = 0;
   for (std::string_view part : {whole, fraction})
     for (char c : part) {
-      if (c < '0' || c > '9' || value > (std::int64_t{1} << 50)) return std::nullopt;
+      if (c < '0' || c > '9') return std::nullopt;
       value = value * 10 + (c - '0');
     }
   for (int i = static_cast<int>(fraction.size()); i < decimals; ++i) value *= 10;

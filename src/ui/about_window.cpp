@@ -5,10 +5,12 @@
 #include <QPainter>
 #include <QScreen>
 #include <QVBoxLayout>
+#include <utility>
 
 #include "i18n/about_text.h"
 #include "i18n/window_text.h"
 #include "model/parameter_image.h"
+#include "morvek_version.h"
 #include "ui/widget_factory.h"
 
 namespace morvek::ui {
@@ -17,11 +19,13 @@ namespace {
 constexpr int kClientWidth = 273;
 constexpr int kClientHeight = 368;
 
-// The project's contact lines (Label2 .. Label5, Label9, Label10).
-constexpr const char* kContactLines[][2] = {
-    {"Label2", "The Morvek developers"}, {"Label3", "Open tuning software for Torvane controllers"},
-    {"Label4", "Issues and questions:"}, {"Label5", "morvek-dev@lists.morvek.example.org"},
-    {"Label9", "Manuals and releases:"}, {"Label10", "https://morvek.example.org"},
+// What the project can say of itself (Label2 .. Label5, Label9, Label10): who makes it, its
+// license, its release, that it has no site yet, and where its manuals are.
+constexpr std::pair<const char*, i18n::AboutLine> kProjectLines[] = {
+    {"Label2", i18n::AboutLine::kMaker},
+    {"Label3", i18n::AboutLine::kLicense},
+    {"Label5", i18n::AboutLine::kNoSite},
+    {"Label9", i18n::AboutLine::kManualsIn},
 };
 
 QString FromView(std::string_view text) {
@@ -79,13 +83,16 @@ AboutWindow::AboutWindow(const std::string& build_date, const std::string& build
   image->setPixmap(Picture());
   image->setAlignment(Qt::AlignHCenter);
   layout->addWidget(image);
-  for (const auto& line : kContactLines) {
-    QLabel* label = MakeLabel(QString::fromLatin1(line[0]), QString::fromUtf8(line[1]), this);
+  for (const char* name : {"Label2", "Label3", "Label4", "Label5", "Label9", "Label10"}) {
+    QLabel* label = MakeLabel(QString::fromLatin1(name), QString(), this);
     label->setAlignment(Qt::AlignHCenter);
     label->setWordWrap(true);
     label->setTextInteractionFlags(Qt::TextSelectableByMouse);
     layout->addWidget(label);
   }
+  findChild<QLabel*>(QStringLiteral("Label4"))
+      ->setText(QString::fromStdString(i18n::ReleaseText(MORVEK_VERSION, MORVEK_GIT_DESCRIBE)));
+  ApplyLanguage(i18n::Language::kEnglish);
   layout->addSpacing(8);
   for (const auto& [name, text] :
        {std::pair{"LabelDate", build_date}, std::pair{"LabelTime", build_time},
@@ -113,7 +120,14 @@ AboutWindow::AboutWindow(const std::string& build_date, const std::string& build
 
 void AboutWindow::ApplyLanguage(i18n::Language language) {
   setWindowTitle(FromView(i18n::Caption("TFormAbout", language)));
-  exit_->setText(FromView(i18n::Caption("LabelExit", language)));
+  if (exit_ != nullptr) exit_->setText(FromView(i18n::Caption("LabelExit", language)));
+  for (const auto& [name, line] : kProjectLines)
+    findChild<QLabel*>(QString::fromLatin1(name))
+        ->setText(FromView(i18n::AboutLineText(line, language)));
+}
+
+void AboutWindow::SetManualFolder(const std::string& folder) {
+  findChild<QLabel*>(QStringLiteral("Label10"))->setText(QString::fromStdString(folder));
 }
 
 }  // namespace morvek::ui

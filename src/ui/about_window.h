@@ -9,8 +9,9 @@ class QLabel;
 
 namespace morvek::ui {
 
-// TFormAbout: the program's picture, the project's contact lines, the build date and time and
-// the version. Made once with the main window and shown modally on demand.
+// TFormAbout: the program's picture, the project's lines (maker, license, release, where the
+// manuals are), the build date and time and the version. Made once with the main window and shown
+// modally on demand.
 class AboutWindow : public QDialog {
   Q_OBJECT
 
@@ -21,6 +22,9 @@ class AboutWindow : public QDialog {
 
   // The caption and the OK label in a language; called before every showing.
   void ApplyLanguage(i18n::Language language);
+
+  // The folder the help manuals are in, for the last line.
+  void SetManualFolder(const std::string& folder);
 
   // The program's picture, drawn for Morvek: a rev counter's arc with its needle.
   static QPixmap Picture();

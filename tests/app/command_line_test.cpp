@@ -7,6 +7,7 @@
 #include <sys/wait.h>
 
 #include <cstdio>
+#include <regex>
 #include <string>
 #include <vector>
 
@@ -105,6 +106,22 @@ TEST(MorvekProgram, HelpPrintsTheUsageAndAMistakeExitsWithTwo) {
     EXPECT_EQ(run.status, 2) << m.args;
     EXPECT_EQ(run.out, m.says) << m.args;
   }
+}
+
+// --version answers like --help, without a display: the release, the checkout it was built
+// from, the build date and the license.
+TEST(MorvekProgram, VersionPrintsTheReleaseTheBuildDateAndTheLicense) {
+  const Outcome run = Morvek("--version");
+  EXPECT_EQ(run.status, 0) << run.out;
+  EXPECT_TRUE(std::regex_search(
+      run.out, std::regex("^morvek [0-9]+\\.[0-9]+\\.[0-9]+( \\(git [^)]+\\))?\n"
+                          "Built [0-9]{4}-[0-9]{2}-[0-9]{2}\n"
+                          "License GPL-3\\.0-or-later: GNU General Public License, version 3 "
+                          "or later\n")))
+      << run.out;
+  EXPECT_NE(run.out.find("NO WARRANTY"), std::string::npos) << run.out;
+  EXPECT_EQ(ParseCommandLine({"--version"}).version, true);
+  EXPECT_EQ(ParseCommandLine({"DEUTSCH"}).version, false);
 }
 
 }  // namespace

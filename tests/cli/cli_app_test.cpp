@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 
 #include <filesystem>
+#include <regex>
 #include <sstream>
 
 #include "files/file_io.h"
@@ -68,12 +69,40 @@ TEST_F(CliTest, HelpAndBadArguments) {
       {"check", "a.ign", "b.ign"},
       {"check", "--bogus", "a.ign"},
       {"check", "a.ign", "-o", "b.ign"},
+      {"check", "--force", "a.ign"},
+      {"new", "--bike", "1", "--bike", "2", "-o", "x.ign"},
   };
   for (const auto& args : bad) {
     EXPECT_EQ(Run(args), kExitUsage) << (args.empty() ? "" : args[0]);
     EXPECT_NE(err_.str().find("morvek-cli: "), std::string::npos);
     EXPECT_NE(err_.str().find("Usage:"), std::string::npos);
   }
+}
+
+// A second -o is refused like a second --port, whichever spelling it uses: the tool never
+// guesses which of two files the user meant.
+TEST_F(CliTest, AnOutputGivenTwiceIsRefused) {
+  const std::string in = Write("in.ign", Data("default_preset2.ign"));
+  for (const std::vector<std::string>& args :
+       {std::vector<std::string>{"convert", in, "-o", Path("a.ign"), "-o", Path("b.ign")},
+        std::vector<std::string>{"convert", in, "--output", Path("a.ign"), "-o", Path("b.ign")},
+        std::vector<std::string>{"new", "--bike", "1", "-o", Path("a.ign"), "-o", Path("a.ign")}}) {
+    EXPECT_EQ(Run(args), kExitUsage) << args[0];
+    EXPECT_NE(err_.str().find("morvek-cli: -o given twice"), std::string::npos) << err_.str();
+    EXPECT_FALSE(fs::exists(Path("a.ign")));
+    EXPECT_FALSE(fs::exists(Path("b.ign")));
+  }
+}
+
+TEST_F(CliTest, VersionNamesTheReleaseTheBuildDateAndTheLicense) {
+  ASSERT_EQ(Run({"--version"}), kExitOk) << err_.str();
+  EXPECT_TRUE(std::regex_search(
+      out_.str(), std::regex("^morvek-cli [0-9]+\\.[0-9]+\\.[0-9]+( \\(git [^)]+\\))?\n"
+                             "Built [0-9]{4}-[0-9]{2}-[0-9]{2}\n"
+                             "License GPL-3\\.0-or-later: ")))
+      << out_.str();
+  EXPECT_EQ(err_.str(), "");
+  EXPECT_EQ(Run({"--version", "extra"}), kExitUsage);
 }
 
 TEST_F(CliTest, NewWritesTheDefaultsOfThePreset) {
@@ -207,6 +236,13 @@ TEST_F(CliTest, CheckWarnsOfEverythingTheFileDoesNotSayAsATuneShould) {
         "warning: after TPS: words not read: 1, from \"4730\"",
         "warning: FAN: the section is missing; its values are not taken from this file",
         ": 3 warnings; the file is not a complete tune"}},
+      {"a section given twice",
+       {{"FAN            102   104 \r\n",
+         "FAN             90    91 \r\nFAN            102   104 \r\n"}},
+       kExitWarnings,
+       {"warning: FAN: the section stands 2 times in the file; each later one replaces the "
+        "values before it",
+        ": 1 warning\n"}},
       {"words after the last section",
        {{"VERSIONS", "LAMBDA_BAR 1 2 3 4 5\r\nVERSIONS"}},
        kExitWarnings,
@@ -239,6 +275,78 @@ TEST_F(CliTest, ConvertKeepsOutOfRangeValuesAsTheFileSaysAndWarns) {
         Path("out.ign") +
             ": warning: N2O.enable: 6 cannot be carried by the file; it is written as 1"})
     EXPECT_NE(err_.str().find(line), std::string::npos) << err_.str();
+}
+
+TEST_F(CliTest, ConvertNamesTheValuesTheLimitsCorrectBeforeWritingThem) {
+  std::string text = Data("default_preset2.ign");
+  text = Replace(text, "START_INJ       10 ", "START_INJ       60 ");
+  text = Replace(text, "RPM_ADV       1000  2000", "RPM_ADV       1000  1000");
+  // The output names the input's corrections, and is itself clean.
+  ASSERT_EQ(Run({"convert", Write("in.ign", text), "-o", Path("out.ign")}), kExitOk) << err_.str();
+  EXPECT_NE(err_.str().find(Path("in.ign") +
+                            ": the limits correct 2 values (as the file says -> corrected), "
+                            "written corrected:\n"
+                            "  RPM_ADV[1]: 1000 -> 1100\n"
+                            "  START_INJ: 60 -> 50\n"),
+            std::string::npos)
+      << err_.str();
+  EXPECT_EQ(Run({"check", Path("out.ign")}), kExitOk) << out_.str();
+  ASSERT_EQ(Run({"convert", Path("out.ign"), "-o", Path("again.ign")}), kExitOk);
+  EXPECT_EQ(err_.str().find("the limits correct"), std::string::npos) << err_.str();
+}
+
+// program refuses a file that lacks sections or has unreadable numbers; convert must not turn
+// such a file into one that looks complete.
+TEST_F(CliTest, ConvertRefusesAFileThatIsNotACompleteTuneAndForcedKeepsItsGaps) {
+  const std::string whole = Data("default_preset2.ign");
+  struct Case {
+    std::string name;
+    std::string text;
+  };
+  const Case cases[] = {
+      {"the key line alone", "KALVORIN_KEY    84 \r\n"},
+      {"cut short", whole.substr(0, whole.find("\r\nJET_1A") + 40)},
+      {"a section missing", Replace(whole, "FAN            102   104 \r\n", "")},
+      {"a word in a section", Replace(whole, "TPS            340", "TPS            3x0")},
+  };
+  for (const Case& c : cases) {
+    const std::string in = Write("in.ign", c.text);
+    fs::remove(Path("out.ign"));
+    EXPECT_EQ(Run({"convert", in, "-o", Path("out.ign")}), kExitWarnings) << c.name;
+    EXPECT_NE(err_.str().find(in + ": not converted: the file is not a complete tune; " +
+                              Path("out.ign") + " was not written"),
+              std::string::npos)
+        << c.name << "\n"
+        << err_.str();
+    EXPECT_FALSE(fs::exists(Path("out.ign"))) << c.name;
+
+    ASSERT_EQ(Run({"convert", in, "-o", Path("out.ign"), "--force"}), kExitOk) << c.name << "\n"
+                                                                               << err_.str();
+    EXPECT_NE(err_.str().find(Path("out.ign") + ": written with the gaps of " + in),
+              std::string::npos)
+        << err_.str();
+    // The forced output is refused as the input is.
+    EXPECT_EQ(Run({"check", Path("out.ign")}), kExitWarnings) << c.name << "\n" << out_.str();
+    EXPECT_NE(out_.str().find("the file is not a complete tune"), std::string::npos)
+        << c.name << "\n"
+        << out_.str();
+    EXPECT_EQ(Run({"convert", Path("out.ign"), "-o", Path("again.ign")}), kExitWarnings) << c.name;
+  }
+}
+
+// Each side as its file says it: a value the limits would correct is shown as written.
+TEST_F(CliTest, DiffShowsEachSideAsItsFileSaysIt) {
+  const std::string a = Write("a.ign", Data("default_preset2.ign"));
+  const std::string b = Write(
+      "b.ign", Replace(Data("default_preset2.ign"), "START_INJ       10 ", "START_INJ       60 "));
+  EXPECT_EQ(Run({"diff", a, b}), 1) << out_.str();
+  EXPECT_NE(out_.str().find("START_INJ"), std::string::npos) << out_.str();
+  EXPECT_NE(out_.str().find("|  60"), std::string::npos) << out_.str();
+  EXPECT_NE(err_.str().find(b + ": the limits correct 1 value (as the file says -> corrected), "
+                                "shown as the file says them:\n  START_INJ: 60 -> 50\n"),
+            std::string::npos)
+      << err_.str();
+  EXPECT_EQ(err_.str().find(a + ": the limits"), std::string::npos) << err_.str();
 }
 
 TEST_F(CliTest, DiffListsExactlyTheChangedFieldsWithTheirPages) {

@@ -133,6 +133,7 @@ TEST_F(RestoreCommandTest, BadRequestsFailWithTheirExitCodeAndWriteNothing) {
       {{"export", "1"}, kExitUsage, "needs -o"},
       {{"export", "1", "2", "-o", out}, kExitUsage, "one ID"},
       {{"export", "1", "--force", "-o", out}, kExitUsage, "unknown option"},
+      {{"export", "1", "-o", out, "-o", out}, kExitUsage, "-o given twice"},
       {{"export", "2", "-o", out}, kExitFileError, "no restore point 2"},
       {{"export", "0", "-o", out}, kExitFileError, "no restore point 0"},
       {{"export", "19700101-000000-000", "-o", out}, kExitFileError, "no restore point"},

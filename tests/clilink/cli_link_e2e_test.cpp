@@ -334,6 +334,56 @@ TEST_F(CliLinkTest, ProgramRefusesAFileThatIsNotACompleteTuneUnlessForced) {
   EXPECT_EQ(Cli({"verify", incomplete, "--port", port, "--force"}).code, 2);
 }
 
+// A file with a value the limits correct is never the controller's tune: program says what
+// it corrects before it sends, and a verify of the file afterwards reports the difference.
+TEST_F(CliLinkTest, ValuesTheLimitsCorrectAreNamedAndNeverVerifyAsTheFile) {
+  ASSERT_EQ(Cli({"new", "--bike", "2", "-o", File("clean.ign")}).code, 0);
+  std::string text = files::ReadWholeFile(File("clean.ign")).value_or("");
+  const std::size_t at = text.find("START_INJ       10 ");
+  ASSERT_NE(at, std::string::npos);
+  text.replace(at, 19, "START_INJ       50 ");
+  const std::string at_limit = File("at_limit.ign");
+  ASSERT_EQ(files::WriteFileAtomically(at_limit, text), files::FileError::kOk);
+  text.replace(at, 19, "START_INJ       60 ");
+  const std::string corrected = File("corrected.ign");
+  ASSERT_EQ(files::WriteFileAtomically(corrected, text), files::FileError::kOk);
+  StartSim({"--no-wire-delay", "--load", File("clean.ign")});
+
+  CliResult r = Cli({"program", corrected, "--port", link_});
+  ASSERT_EQ(r.code, 0) << r.err;
+  const std::size_t named =
+      r.err.find(corrected +
+                 ": the limits correct 1 value (as the file says -> corrected), programmed "
+                 "corrected:\n  START_INJ: 60 -> 50\n");
+  EXPECT_NE(named, std::string::npos) << r.err;
+  EXPECT_LT(named, r.err.find("Program device")) << "named before it acts\n" << r.err;
+
+  // The controller holds the corrected tune: that verifies, the file as written does not.
+  EXPECT_EQ(Cli({"verify", at_limit, "--port", link_}).code, 0);
+  r = Cli({"verify", corrected, "--port", link_});
+  EXPECT_EQ(r.code, 1) << r.err;
+  EXPECT_EQ(r.err.find("Verify: OK"), std::string::npos) << r.err;
+  EXPECT_NE(r.err.find("compared as the file says them:\n  START_INJ: 60 -> 50\n"),
+            std::string::npos)
+      << r.err;
+  EXPECT_NE(r.err.find("Verify error!"), std::string::npos) << r.err;
+  EXPECT_EQ(r.err.find("no valid reply"), std::string::npos) << "the link was fine\n" << r.err;
+  EXPECT_NE(r.err.find("START_INJ"), r.err.rfind("START_INJ")) << "the difference is listed\n"
+                                                               << r.err;
+
+  // diff shows the file's side as written.
+  r = Cli({"diff", corrected, "--port", link_});
+  EXPECT_EQ(r.code, 1) << r.err;
+  EXPECT_NE(r.out.find("START_INJ"), std::string::npos) << r.out;
+}
+
+TEST_F(CliLinkTest, TheSimulatorAnswersVersion) {
+  ChildProcess sim({TORVANE_SIM, "--version"}, File("sim-version"));
+  ASSERT_EQ(sim.Wait(30s), 0) << sim.Err();
+  EXPECT_EQ(sim.Out().rfind("torvane-sim ", 0), 0u) << sim.Out();
+  EXPECT_NE(sim.Out().find("\nLicense GPL-3.0-or-later: "), std::string::npos) << sim.Out();
+}
+
 TEST_F(CliLinkTest, FileThatIsNotAParameterFileIsAlwaysNamed) {
   struct Case {
     std::string content;  // empty: no such file

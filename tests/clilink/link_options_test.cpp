@@ -71,6 +71,10 @@ TEST(LinkOptions, DiffTakesOneFileAndOneControllerInEitherOrder) {
       {{"diff", "a.ign", "b.ign", "--port", "COM2"}, "unexpected argument b.ign"},
       {{"diff", "a.ign", "--port", "COM2", "-o", "c.ign"}, "diff writes no file"},
       {{"verify", "a.ign", "--port", "COM2", "--port", "COM3"}, "--port given twice"},
+      {{"read", "--port", "COM2", "-o", "a.ign", "-o", "b.ign"}, "-o given twice"},
+      {{"read", "--port", "COM2", "-o", "a.ign", "-o", "a.ign"}, "-o given twice"},
+      {{"read", "--port", "COM2", "-o", ""}, "-o needs a file name"},
+      {{"monitor", "--port", "COM2", "--csv", "a.csv", "--csv", "b.csv"}, "--csv given twice"},
   };
   for (const Case& c : bad) {
     LinkOptions options;

@@ -10,6 +10,7 @@
 #include "files/parameter_file_writer.h"
 #include "model/editor.h"
 #include "model/field_table.h"
+#include "model/limits_pass.h"
 #include "test_support.h"
 
 namespace morvek::files {
@@ -75,7 +76,9 @@ TEST(FileFindings, EachProblemIsNamedWithWhatWasWrittenAndWhatIsUsed) {
         {K::kIgnoredText, "LIMITER", "11100", "", "", 1}}},
       {"section ended by the end of the file",
        no_memo + "FAN 90",
-       {{K::kNotANumber, "FAN.fan2", "", "104", "", 1}, {K::kMissingSection, "MEMO"}}},
+       {{K::kNotANumber, "FAN.fan2", "", "104", "", 1},
+        {K::kMissingSection, "MEMO"},
+        {K::kSectionTwice, "FAN", "", "", "", 2}}},
       {"missing sections",
        Edited({{"FAN", ""}, {"RPM_JET_2A", ""}}),
        {{K::kMissingSection, "FAN"}, {K::kMissingSection, "RPM_JET_2A"}}},
@@ -96,6 +99,12 @@ TEST(FileFindings, EachProblemIsNamedWithWhatWasWrittenAndWhatIsUsed) {
         {K::kBeforeBike, "LIMITER"},
         {K::kBeforeBike, "TPS"},
         {K::kBeforeBike, "FAN"}}},
+      {"a section given twice, the later values win",
+       Edited({{"FAN", "FAN 90 91\r\nFAN 102 104"}}),
+       {{K::kSectionTwice, "FAN", "", "", "", 2}}},
+      {"three times, and another twice, named in the order they first stand",
+       Edited({{"TPS", "TPS 340 4730\r\nFAN 90 91\r\nTPS 340 4730\r\nTPS 340 4730"}}),
+       {{K::kSectionTwice, "TPS", "", "", "", 3}, {K::kSectionTwice, "FAN", "", "", "", 2}}},
   };
   for (const Case& c : cases) EXPECT_EQ(Findings(c.text), c.expected) << c.name;
 }
@@ -153,6 +162,7 @@ TEST(FileFindings, LinesInEveryLanguageCarryTheirValues) {
       {K::kBeforeBike, "FAN"},
       {K::kIgnoredText, "LAMBDA_BAR", "190", "", "", 3},
       {K::kNotCarried, "N2O.enable", "6", "1"},
+      {K::kSectionTwice, "FAN", "", "", "", 2},
   };
   for (i18n::Language language : {i18n::Language::kEnglish, i18n::Language::kGerman,
                                   i18n::Language::kFrench, i18n::Language::kCzech}) {
@@ -174,6 +184,27 @@ TEST(FileFindings, LinesInEveryLanguageCarryTheirValues) {
             "FAN.fan2: the file ends here; 104 is used (values of the section not read: 1)\n"
             "RPM_ADV[0]: -5 does not fit the value; 14300 is used\n"
             "LIMITER.start: 100 is outside 900..25000; kept as 100");
+  EXPECT_EQ(FormatFinding(all.back(), i18n::Language::kEnglish),
+            "FAN: the section stands 2 times in the file; each later one replaces the values "
+            "before it");
+}
+
+TEST(FileFindings, LimitsChangesNameEachCorrectedValueAsTheFileWritesIt) {
+  model::Editor editor;
+  testing::ApplyPresetDefaults(editor, 2);
+  const model::ParameterImage clean = editor.image();
+  EXPECT_EQ(LimitsChanges(clean, clean), std::vector<LimitsChange>{});
+  model::ParameterImage read = clean;
+  model::SetStored(read, FieldId::kStartInj, 60);
+  model::SetStored(read, FieldId::kRpmAdv, 1, 10);  // stored as rpm / 100
+  model::ParameterImage limited = read;
+  model::ApplyLimits(limited);
+  const std::vector<LimitsChange> expected{
+      {"RPM_ADV[1]", "1000", "1100"},
+      {"START_INJ", "60", "50"},
+  };
+  EXPECT_EQ(LimitsChanges(read, limited), expected);
+  EXPECT_EQ(FormatLimitsChange(expected[0]), "RPM_ADV[1]: 1000 -> 1100");
 }
 
 }  // namespace

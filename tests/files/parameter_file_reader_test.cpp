@@ -72,6 +72,11 @@ TEST(ParameterFileReader, KeySearch) {
       {"KALVORIN_KEY 78\nFAN 90 91", 78, {TextId::MsgOlderFileVersion}, 90},
       {"KALVORIN_KEY 63\nFAN 90 91", 63, {TextId::MsgOlderFileVersion}, 90},
       {"KALVORIN_KEY", 0, {TextId::MsgUnmatchedFileVersion}, 102},
+      // A byte order mark, as editors that save UTF-8 write it, before the key line.
+      {"\xEF\xBB\xBFKALVORIN_KEY 84\r\nFAN 90 91", 84, {}, 90},
+      {"\xEF\xBB\xBF\r\nKALVORIN_KEY 78\nFAN 90 91", 78, {TextId::MsgOlderFileVersion}, 90},
+      // Only at the start of the file; anywhere else it is part of a word.
+      {"FAN 1 2\n\xEF\xBB\xBFKALVORIN_KEY 84\r\nFAN 90 91", 0, {}, 102},
   };
   for (const Case& c : cases) {
     Fixture f;

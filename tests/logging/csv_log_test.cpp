@@ -157,6 +157,11 @@ TEST(CsvLogReaderTest, BadInputIsRefusedWithTheLine) {
       // A last line cut off while it was written is left out.
       {"time_ms,rpm,lambda_af\n0,100,14.7\n330,20", "", 1},
       {"time_ms,rpm\n0,100\n\n330,200\n", "", 2},
+      // More digits than 64 bits hold once the decimals are filled up.
+      {"time_ms,battery_v\n0,9999999999999999\n",
+       "line 2: \"9999999999999999\" is not a value of battery_v", 0},
+      {"time_ms,rpm\n9999999999999999999,1\n",
+       "line 2: \"9999999999999999999\" is not a value of time_ms", 0},
   };
   for (const Case& c : cases) {
     const CsvLog log = ParseCsvLog(c.text);
@@ -164,6 +169,18 @@ TEST(CsvLogReaderTest, BadInputIsRefusedWithTheLine) {
     EXPECT_EQ(log.error.empty(), c.error.empty()) << c.text;
     EXPECT_EQ(log.rows.size(), c.rows) << c.text;
   }
+}
+
+// The widest numbers a log can hold come back exactly, with their decimals.
+TEST(CsvLogReaderTest, EighteenDigitsReadExactly) {
+  const CsvLog log = ParseCsvLog(
+      "time_ms,battery_v,lambda_af\n"
+      "999999999999999999,999999999999999.999,-99999999999999999.9\n");
+  ASSERT_EQ(log.error, "");
+  ASSERT_EQ(log.rows.size(), 1u);
+  EXPECT_EQ(log.rows[0].time_ms, 999'999'999'999'999'999);
+  EXPECT_EQ(log.rows[0].value("battery_v"), 999'999'999'999'999'999);
+  EXPECT_EQ(log.rows[0].value("lambda_af"), -999'999'999'999'999'999);
 }
 
 TEST(CsvLogReaderTest, OnlyRegularFilesAreRead) {

@@ -18,6 +18,7 @@
 #include <QTest>
 #include <QToolButton>
 #include <algorithm>
+#include <memory>
 #include <set>
 #include <vector>
 
@@ -290,11 +291,27 @@ class EditingTest : public QObject {
                  .hasMatch(),
              qPrintable(date));
     QVERIFY(!about->findChild<QLabel*>(QStringLiteral("Image1"))->pixmap().isNull());
+    // What the project can say of itself: the license, the release, no made-up address.
+    const auto line = [about](const char* name) {
+      return about->findChild<QLabel*>(QString::fromLatin1(name))->text();
+    };
+    QVERIFY2(line("Label3").startsWith(QStringLiteral("Freie Software")),
+             qPrintable(line("Label3")));
+    QVERIFY(line("Label3").contains(QStringLiteral("GPL-3.0-or-later")));
+    QVERIFY2(QRegularExpression(QStringLiteral("^Morvek [0-9]+\\.[0-9]+\\.[0-9]+"))
+                 .match(line("Label4"))
+                 .hasMatch(),
+             qPrintable(line("Label4")));
+    for (const char* name : {"Label2", "Label3", "Label4", "Label5", "Label9", "Label10"})
+      QVERIFY2(!line(name).contains(QStringLiteral("example")), name);
     QTest::mouseClick(about->findChild<QLabel*>(QStringLiteral("LabelExit")), Qt::LeftButton);
     QVERIFY(!about->isVisible());
     f.app->ChooseLanguage(3);
     f.Find<QAction>("MenuAbout")->trigger();
     QCOMPARE(about->windowTitle(), QStringLiteral("O programu Morvek"));
+    QVERIFY2(line("Label3").startsWith(QStringLiteral("Svobodný software")),
+             qPrintable(line("Label3")));
+    QCOMPARE(line("Label9"), QStringLiteral("Příručky jsou nainstalovány v:"));
   }
 
   // Honest state: live values drawn disabled and neutral once the link is gone; the status bar

@@ -8,7 +8,9 @@
 #include <string_view>
 
 #include "files/parameter_file_reader.h"
+#include "i18n/about_text.h"
 #include "model/editor.h"
+#include "morvek_version.h"
 #include "sim/controller_model.h"
 #include "sim/pty_runner.h"
 
@@ -46,6 +48,7 @@ Options:
                        once and never reports saving
   -v                   log every request and reply on stderr
   --help               this text
+  --version            the version, the build date and the license
 )";
 
 bool ParseInt(std::string_view text, int lo, int hi, int& out) {
@@ -82,6 +85,10 @@ int main(int argc, char** argv) {
     bool ok = true;
     if (arg == "--help" || arg == "-h") {
       std::cout << kUsage;
+      return 0;
+    } else if (arg == "--version") {
+      std::cout << morvek::i18n::VersionLines("torvane-sim", MORVEK_VERSION, MORVEK_GIT_DESCRIBE,
+                                              MORVEK_BUILD_DATE);
       return 0;
     } else if (arg == "--link") {
       ok = value(v);
