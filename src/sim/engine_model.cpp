@@ -298,7 +298,10 @@ void EngineModel::MoveTemperatures(const model::ParameterImage& image) {
   if (state_.running) {
     const double load = state_.map_kpa / 100 * state_.rpm / 10000;
     heat = 0.5 + 2 * load;
-    cooling = 0.0085 + 0.0002 * state_.speed_kmh;
+    // The thermostat keeps the radiator shut until the engine is warm, so a ride warms it up
+    // to its working temperature instead of the air stream holding it lukewarm.
+    const double radiator = std::clamp((state_.coolant_c - 75) / 10, 0.0, 1.0);
+    cooling = 0.002 + (0.0065 + 0.0002 * state_.speed_kmh) * radiator;
   }
   // The fans switch on at their programmed temperatures and off 3 degrees below.
   const double fan1 = ShownAt(image, FieldId::kFanFan1);

@@ -82,5 +82,26 @@ TEST(EngineFuelError, OpeningTheThrottleEnrichesAndTheEnrichmentFades) {
   EXPECT_EQ(engine.state().acc_corr_percent, 0);
 }
 
+// A tune is ridden warm: the ride must bring the engine to its working temperature and keep
+// it there, not hold it lukewarm in the air stream.
+TEST(EngineThermostat, ARideWarmsTheEngineUpAndHoldsIt) {
+  Scenario ride;
+  ride.kind = ScenarioKind::kRide;
+  model::Editor editor;
+  editor.ApplyDefaults(model::DefaultsScope::kWholeImage);
+  EngineModel engine(ride);
+  engine.Advance(90000, editor.image());
+  EXPECT_GT(engine.state().coolant_c, 75);
+  double low = 200;
+  double high = 0;
+  for (int s = 0; s < 300; ++s) {
+    engine.Advance(1000, editor.image());
+    low = std::min(low, engine.state().coolant_c);
+    high = std::max(high, engine.state().coolant_c);
+  }
+  EXPECT_GT(low, 72);
+  EXPECT_LT(high, 100);
+}
+
 }  // namespace
 }  // namespace morvek::sim
