@@ -5,6 +5,7 @@
 #include <QDesktopServices>
 #include <QUrl>
 
+#include "app/analysis_commands.h"
 #include "app/compare_commands.h"
 #include "app/edit_commands.h"
 #include "app/file_commands.h"
@@ -62,6 +63,7 @@ Application::Application(ApplicationOptions options)
   compare_ = std::make_unique<CompareCommands>(*this, *page_);
   highlight_ = std::make_unique<ui::HighlightPainter>(*window_);
   log_ = std::make_unique<LogCommands>(*this);
+  analysis_ = std::make_unique<AnalysisCommands>(*this, *page_);
   ConnectWindow();
   // Changes not programmed are kept in the state file; the user is asked once whether to go.
   window_->set_close_guard([this] {
@@ -150,6 +152,7 @@ void Application::ApplyLanguage() {
   window_->ApplyLanguage(language, texts_.WindowTitle());
   log_->ApplyLanguage(language);
   compare_->ApplyLanguage();
+  if (analysis_) analysis_->ApplyLanguage();
   // While no controller answers the monitor labels show their "---" placeholders in the new
   // language; a connected controller rewrites them with its next frame.
   if (session_->connection().no_connection_visible || session_->monitor_view().revision() == 0) {

@@ -78,6 +78,7 @@ void LogCommands::StartLogging() {
     app_.prompts().Message(Own(OwnText::kLogCannotBeWritten, language) + *path + "\n" + reason);
     return;
   }
+  run_logs_.push_back(*path);
   log_clock_.start();
   start_->setEnabled(false);
   stop_->setEnabled(true);
