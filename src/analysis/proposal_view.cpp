@@ -42,7 +42,8 @@ Shade ChangeShade(const CellResult& cell, double max_change_pct) {
   if (!cell.changed() || cell.old_percent <= 0) return {};
   const double change = 100.0 * (cell.new_percent - cell.old_percent) / cell.old_percent;
   const double depth = std::clamp(std::abs(change) / std::max(max_change_pct, 0.1), 0.0, 1.0);
-  const int fade = static_cast<int>(std::lround(40 + 170 * depth));
+  // Never darker than black text can be read on.
+  const int fade = static_cast<int>(std::lround(30 + 120 * depth));
   if (change > 0) return {255, 255 - fade, 255 - fade};
   return {255 - fade, 255 - fade, 255};
 }
@@ -53,7 +54,8 @@ Shade CoverageShade(const CellResult& cell) {
 }
 
 std::string CellText(const CellResult& cell, bool coverage) {
-  if (coverage) return cell.hits > 0 ? Fixed(cell.hits, 0) : std::string();
+  // Under ten hits a tenth tells a trace of data from none.
+  if (coverage) return cell.hits > 0 ? Fixed(cell.hits, cell.hits < 10 ? 1 : 0) : std::string();
   return std::to_string(cell.new_percent);
 }
 
@@ -88,7 +90,8 @@ std::string RejectionText(const MapProposal& p, i18n::Language language) {
     if (n == 0) continue;
     const auto id = static_cast<AnalysisText>(static_cast<int>(AnalysisText::kReasonReplay) + r);
     if (!text.empty()) text += "\n";
-    text += T(id, language) + ": " + std::to_string(n);
+    text +=
+        T(id, language) + (language == i18n::Language::kFrench ? " : " : ": ") + std::to_string(n);
   }
   return text;
 }
