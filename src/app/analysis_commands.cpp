@@ -26,19 +26,26 @@ using model::FieldId;
 }  // namespace
 
 AnalysisCommands::AnalysisCommands(Application& app, PageController& page)
-    : app_(app), page_(page), dialog_(new ui::AnalysisDialog(&app.window())) {
+    : app_(app), page_(page), dialog_(nullptr) {
   QMenu* tools = app_.window().findChild<QMenu*>(QStringLiteral("MenuTools"));
   action_ = new QAction(tools);
   action_->setObjectName(QStringLiteral("MenuAnalyzeLogs"));
   tools->addAction(action_);
   connect(action_, &QAction::triggered, this, &AnalysisCommands::Open);
+  ApplyLanguage();
+}
+
+ui::AnalysisDialog& AnalysisCommands::dialog() {
+  if (dialog_ != nullptr) return *dialog_;
+  dialog_ = new ui::AnalysisDialog(&app_.window());
   connect(dialog_, &ui::AnalysisDialog::addLogsClicked, this, &AnalysisCommands::AddLogsFromDialog);
   connect(dialog_, &ui::AnalysisDialog::removeLogClicked, this, &AnalysisCommands::RemoveLog);
   connect(dialog_, &ui::AnalysisDialog::runClicked, this, [this] { Run(); });
   connect(dialog_, &ui::AnalysisDialog::cellClicked, this, &AnalysisCommands::ToggleLock);
   connect(dialog_, &ui::AnalysisDialog::viewChanged, this, &AnalysisCommands::ShowProposal);
   connect(dialog_, &ui::AnalysisDialog::applyClicked, this, &AnalysisCommands::Apply);
-  ApplyLanguage();
+  ApplyTexts();
+  return *dialog_;
 }
 
 AnalysisCommands::~AnalysisCommands() = default;
@@ -47,16 +54,23 @@ void AnalysisCommands::ApplyLanguage() {
   const i18n::Language l = app_.texts().language();
   auto t = [l](AnalysisText id) { return std::string(i18n::Text(id, l)); };
   action_->setText(QString::fromStdString(t(AnalysisText::kMenuAnalyzeLogs)));
+  if (dialog_ == nullptr) return;
+  ApplyTexts();
+  if (dialog_->isVisible()) {
+    ShowLogs();
+    ShowProposal();
+  }
+}
+
+void AnalysisCommands::ApplyTexts() {
+  const i18n::Language l = app_.texts().language();
+  auto t = [l](AnalysisText id) { return std::string(i18n::Text(id, l)); };
   dialog_->SetTexts({t(AnalysisText::kTitle), t(AnalysisText::kLogs), t(AnalysisText::kAddLogs),
                      t(AnalysisText::kRemoveLog), t(AnalysisText::kMap), t(AnalysisText::kTarget),
                      t(AnalysisText::kDelay), t(AnalysisText::kMinHits),
                      t(AnalysisText::kMaxChange), t(AnalysisText::kRun), t(AnalysisText::kProposal),
                      t(AnalysisText::kCoverage), t(AnalysisText::kApply), t(AnalysisText::kCancel),
                      t(AnalysisText::kRejected), t(AnalysisText::kLockHint)});
-  if (dialog_->isVisible()) {
-    ShowLogs();
-    ShowProposal();
-  }
 }
 
 void AnalysisCommands::Open() {
@@ -71,8 +85,8 @@ void AnalysisCommands::Open() {
   }
   const model::ParameterImage& image = app_.editor().image();
   analysis::AnalysisOptions defaults;
-  ui::AnalysisChoice choice = dialog_->isVisible() ? dialog_->Choice() : ui::AnalysisChoice{};
-  if (!dialog_->isVisible()) {
+  ui::AnalysisChoice choice = dialog().isVisible() ? dialog().Choice() : ui::AnalysisChoice{};
+  if (!dialog().isVisible()) {
     choice.map = analysis::ResolveMap(image, defaults) == model::InjectionMap::k2A ? 1 : 0;
     choice.target_af = analysis::ResolveTargetAf(image, defaults);
     choice.delay_ms = defaults.delay_ms;
@@ -80,13 +94,13 @@ void AnalysisCommands::Open() {
     choice.max_change_pct = static_cast<int>(defaults.max_change_pct);
   }
   const bool separate = model::Stored(image, FieldId::kJet1MiscMode) == pages::kJetModeSeparate;
-  dialog_->SetChoice(choice, separate);
+  dialog().SetChoice(choice, separate);
   has_proposal_ = false;
   ShowLogs();
   ShowProposal();
-  dialog_->show();
-  dialog_->raise();
-  dialog_->activateWindow();
+  dialog().show();
+  dialog().raise();
+  dialog().activateWindow();
 }
 
 void AnalysisCommands::AddLog(const std::string& path) {
@@ -101,7 +115,7 @@ void AnalysisCommands::AddLog(const std::string& path) {
 }
 
 void AnalysisCommands::AddLogsFromDialog() {
-  ticked_ = dialog_->TickedLogs();
+  ticked_ = dialog().TickedLogs();
   const auto path = app_.prompts().LogFileName(
       paths_.empty() ? std::string() : paths_.back(),
       std::string(i18n::Text(i18n::OwnText::kLogFilter, app_.texts().language())), false);
@@ -109,7 +123,7 @@ void AnalysisCommands::AddLogsFromDialog() {
 }
 
 void AnalysisCommands::RemoveLog(int row) {
-  ticked_ = dialog_->TickedLogs();
+  ticked_ = dialog().TickedLogs();
   if (row < 0 || row >= static_cast<int>(paths_.size())) return;
   paths_.erase(paths_.begin() + row);
   ticked_.erase(ticked_.begin() + row);
@@ -125,11 +139,11 @@ void AnalysisCommands::ShowLogs() {
     if (std::find(run.begin(), run.end(), p) != run.end()) name += mark;
     names.push_back(name);
   }
-  dialog_->SetLogs(names, ticked_);
+  dialog().SetLogs(names, ticked_);
 }
 
 analysis::AnalysisOptions AnalysisCommands::Options() const {
-  const ui::AnalysisChoice c = dialog_->Choice();
+  const ui::AnalysisChoice c = dialog_ != nullptr ? dialog_->Choice() : ui::AnalysisChoice{};
   analysis::AnalysisOptions o;
   o.map = c.map == 1 ? model::InjectionMap::k2A : model::InjectionMap::k1A;
   o.target_af = c.target_af;
@@ -142,7 +156,7 @@ analysis::AnalysisOptions AnalysisCommands::Options() const {
 
 bool AnalysisCommands::Run() {
   const i18n::Language l = app_.texts().language();
-  ticked_ = dialog_->TickedLogs();
+  ticked_ = dialog().TickedLogs();
   logs_.clear();
   for (std::size_t i = 0; i < paths_.size(); ++i) {
     if (!ticked_[i]) continue;
@@ -190,8 +204,8 @@ void AnalysisCommands::ShowProposal() {
     tps[static_cast<std::size_t>(j)] = std::to_string(tenths / 10) + " %";
   }
   std::vector<ui::AnalysisCellView> cells(model::kMapCells);
-  const bool coverage = dialog_->coverage_view();
-  const double max_change = dialog_->Choice().max_change_pct;
+  const bool coverage = dialog().coverage_view();
+  const double max_change = dialog().Choice().max_change_pct;
   for (int k = 0; k < model::kMapCells; ++k) {
     analysis::CellResult c;
     if (has_proposal_) c = proposal_.cells[static_cast<std::size_t>(k)];
@@ -208,7 +222,7 @@ void AnalysisCommands::ShowProposal() {
     v.blue = s.blue;
     v.locked = c.locked;
   }
-  dialog_->ShowCells(rpm, tps, cells);
+  dialog().ShowCells(rpm, tps, cells);
   std::string summary;
   std::string rejections;
   if (has_proposal_) {
@@ -219,8 +233,8 @@ void AnalysisCommands::ShowProposal() {
       summary += "\n" + std::string(i18n::Text(AnalysisText::kCoupled, l));
     rejections = analysis::RejectionText(proposal_, l);
   }
-  dialog_->SetSummary(summary, rejections);
-  dialog_->SetApplyEnabled(has_proposal_ && proposal_.ChangedCells() > 0);
+  dialog().SetSummary(summary, rejections);
+  dialog().SetApplyEnabled(has_proposal_ && proposal_.ChangedCells() > 0);
 }
 
 void AnalysisCommands::Apply() {
@@ -229,7 +243,7 @@ void AnalysisCommands::Apply() {
   page_.ReadControls();
   page_.Finish(analysis::ApplyProposal(page_.pages(), page_.values(), proposal_));
   has_proposal_ = false;
-  dialog_->accept();
+  dialog().accept();
 }
 
 }  // namespace morvek::app

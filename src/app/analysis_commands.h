@@ -41,10 +41,12 @@ class AnalysisCommands : public QObject {
   void Apply();
   void ApplyLanguage();
 
-  ui::AnalysisDialog& dialog() const { return *dialog_; }
+  // Made on first use: until then the window holds no widgets of it.
+  ui::AnalysisDialog& dialog();
   const analysis::MapProposal* proposal() const { return has_proposal_ ? &proposal_ : nullptr; }
 
  private:
+  void ApplyTexts();
   void AddLogsFromDialog();
   void RemoveLog(int row);
   void ShowLogs();
