@@ -175,7 +175,8 @@ bool AnalysisCommands::Run() {
   }
   page_.SyncCheckBoxes();
   page_.Collect();
-  proposal_ = analysis::ProposeMap(logs_, app_.editor().image(), Options());
+  options_ = Options();
+  proposal_ = analysis::ProposeMap(logs_, app_.editor().image(), options_);
   has_proposal_ = true;
   ShowProposal();
   return true;
@@ -185,7 +186,8 @@ void AnalysisCommands::ToggleLock(int element) {
   if (element < 0 || element >= model::kMapCells) return;
   locked_[static_cast<std::size_t>(element)] = !locked_[static_cast<std::size_t>(element)];
   // The logs stay loaded: a lock only changes what the same readings propose.
-  if (has_proposal_) proposal_ = analysis::ProposeMap(logs_, app_.editor().image(), Options());
+  options_.locked = locked_;
+  if (has_proposal_) proposal_ = analysis::ProposeMap(logs_, app_.editor().image(), options_);
   ShowProposal();
 }
 
@@ -241,6 +243,10 @@ void AnalysisCommands::Apply() {
   if (!has_proposal_ || proposal_.ChangedCells() == 0) return;
   page_.SyncCheckBoxes();
   page_.ReadControls();
+  // The window stays open beside the map: a cell edited since the analysis gets the
+  // correction the same readings ask for from its new value, not the value shown before.
+  page_.Collect();
+  proposal_ = analysis::ProposeMap(logs_, app_.editor().image(), options_);
   page_.Finish(analysis::ApplyProposal(page_.pages(), page_.values(), proposal_));
   has_proposal_ = false;
   dialog().accept();

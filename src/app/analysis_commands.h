@@ -61,6 +61,7 @@ class AnalysisCommands : public QObject {
   std::vector<bool> ticked_;
   std::vector<analysis::AnalysisLog> logs_;
   analysis::CellFlags locked_{};
+  analysis::AnalysisOptions options_;  // of the analysis shown
   analysis::MapProposal proposal_;
   bool has_proposal_ = false;
 };

@@ -118,6 +118,24 @@ class AnalysisDialogTest : public QObject {
     QVERIFY(f.app->editor().image() == before);
   }
 
+  void aCellEditedBeforeApplyGetsItsCorrectionFromTheNewValue() {
+    AppFixture f(dir_->path());
+    WriteLog(Path("ride.csv"), 40, 16.0);
+    Analyze(f, Path("ride.csv"));
+    QCOMPARE(Cell(f, kRow, kColumn)->text(), QStringLiteral("110"));
+    // The map on screen is edited while the window stays open: 100 % becomes 120 %.
+    const int k = morvek::model::MapElement(kRow, kColumn);
+    morvek::model::Editor& editor = f.app->editor();
+    editor.ImageChanged();
+    morvek::model::SetStored(
+        editor.image(), FieldId::kJet1A, k,
+        morvek::model::TimeFromPercent(120, editor.base_map(morvek::model::InjectionMap::k1A)[k]));
+    editor.ImageChanged();
+    Click(f, "ButtonAnalysisApply");
+    editor.ImageChanged();
+    QCOMPARE(editor.percent_view(morvek::model::InjectionMap::k1A)[k], 132);
+  }
+
   void cancelAndLockedCellsLeaveTheTuneAlone() {
     AppFixture f(dir_->path());
     WriteLog(Path("ride.csv"), 40, 16.0);
@@ -152,6 +170,15 @@ class AnalysisDialogTest : public QObject {
     auto* rejections =
         f.app->analysis_commands().dialog().findChild<QLabel*>("LabelAnalysisRejections");
     QCOMPARE(rejections->text(), QStringLiteral("before the log began: 1"));
+    // The open window follows a language change.
+    f.app->ChooseLanguage(1);
+    QCOMPARE(rejections->text(), QStringLiteral("vor Beginn des Logs: 1"));
+    auto* summary = f.app->analysis_commands().dialog().findChild<QLabel*>("LabelAnalysisSummary");
+    QVERIFY(summary->text().startsWith(QStringLiteral("Abgedeckte Zellen: 1")));
+    QCOMPARE(
+        f.app->analysis_commands().dialog().findChild<QPushButton*>("ButtonAnalysisApply")->text(),
+        QStringLiteral("Übernehmen"));
+    f.app->ChooseLanguage(0);
 
     WriteLog(Path("trimmed.csv"), 0, 0, false);
     f.prompts.open_name = Path("trimmed.csv");
