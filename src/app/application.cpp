@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QUrl>
 
+#include "app/analysis_commands.h"
 #include "app/compare_commands.h"
 #include "app/edit_commands.h"
 #include "app/file_commands.h"
@@ -64,6 +65,7 @@ Application::Application(ApplicationOptions options)
   compare_ = std::make_unique<CompareCommands>(*this, *page_);
   highlight_ = std::make_unique<ui::HighlightPainter>(*window_);
   log_ = std::make_unique<LogCommands>(*this);
+  analysis_ = std::make_unique<AnalysisCommands>(*this, *page_);
   ConnectWindow();
   // Changes not programmed are kept in the state file; the user is asked once whether to go.
   window_->set_close_guard([this] {
@@ -161,6 +163,7 @@ void Application::ApplyLanguage() {
   compare_->ApplyLanguage();
   if (auto* read_only = window_->findChild<QLabel*>(QStringLiteral("LabelReadOnly")))
     read_only->setText(QString::fromUtf8(i18n::Text(i18n::OwnText::kReadOnly, language)));
+  if (analysis_) analysis_->ApplyLanguage();
   // While no controller answers the monitor labels show their "---" placeholders in the new
   // language; a connected controller rewrites them with its next frame.
   if (session_->connection().no_connection_visible || session_->monitor_view().revision() == 0) {

@@ -26,6 +26,7 @@
 
 namespace morvek::app {
 
+class AnalysisCommands;
 class CompareCommands;
 class EditCommands;
 class FileCommands;
@@ -110,6 +111,7 @@ class Application : public QObject {
   RestoreCommands& restore_commands() { return *restore_; }
   LogCommands& log_commands() { return *log_; }
   CompareCommands& compare_commands() { return *compare_; }
+  AnalysisCommands& analysis_commands() { return *analysis_; }
   // The limits pass over the image and the settings it bounds (language, ports).
   void RunLimitsPass(int* language_index = nullptr, int* com_port_index = nullptr,
                      int* com_auto_index = nullptr);
@@ -162,6 +164,7 @@ class Application : public QObject {
   std::unique_ptr<CompareCommands> compare_;
   std::unique_ptr<ui::HighlightPainter> highlight_;
   std::unique_ptr<LogCommands> log_;
+  std::unique_ptr<AnalysisCommands> analysis_;
   QTimer timer_;
   int rendered_monitor_revision_ = -1;
   bool rendered_stale_ = false;

@@ -87,6 +87,7 @@ void LogCommands::StartLogging() {
   }
   // Logging records the controller: a replay running ends, so the log starts without a gap.
   StopReplay();
+  run_logs_.push_back(*path);
   log_clock_.start();
   start_->setEnabled(false);
   stop_->setEnabled(true);

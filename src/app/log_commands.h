@@ -48,6 +48,8 @@ class LogCommands : public QObject {
   bool logging() const { return writer_ != nullptr; }
   int logged_rows() const { return writer_ ? writer_->rows() : 0; }
   chart::ChartWindow& charts() { return *charts_; }
+  // The logs this run has recorded, oldest first.
+  const std::vector<std::string>& run_logs() const { return run_logs_; }
 
  private:
   void ShowIndicator();
@@ -67,6 +69,7 @@ class LogCommands : public QObject {
   QLabel* indicator_ = nullptr;
   QLabel* replay_status_ = nullptr;
   std::string last_log_path_;
+  std::vector<std::string> run_logs_;
 };
 
 }  // namespace morvek::app

@@ -45,6 +45,19 @@ double TemperatureCorrection(const model::ParameterImage& image, FieldId id, dou
   return Curve(kCorrectionTemps, values, temp);
 }
 
+// A number in [0, 1) from a seed and a draw index, the same on every platform.
+double Draw(std::uint64_t seed, int index) {
+  std::uint64_t z =
+      seed * 0x9E3779B97F4A7C15ULL + static_cast<std::uint64_t>(index + 1) * 0xBF58476D1CE4E5B9ULL;
+  z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ULL;
+  z = (z ^ (z >> 27)) * 0x94D049BB133111EBULL;
+  z ^= z >> 31;
+  return static_cast<double>(z >> 11) / 9007199254740992.0;
+}
+
+constexpr double kFuelErrorAmplitude = 0.12;
+constexpr double kTwoPi = 6.283185307179586;
+
 // Rpm limit of a LIMITER field, 0 when it is not set.
 double Limiter(const model::ParameterImage& image, FieldId id) { return ShownAt(image, id); }
 
@@ -61,6 +74,22 @@ void EngineModel::SetScenario(const Scenario& scenario) {
   const auto table =
       model::ComputeBaseTable(model::InjectionMap::k1A, std::max(scenario.engine_preset, 0));
   for (std::size_t i = 0; i < table.size(); ++i) requirement_table_[i] = table[i] * 10.0;
+  fuel_error_ = {};
+  if (scenario.fuel_error_seed != 0) {
+    const auto seed = static_cast<std::uint64_t>(scenario.fuel_error_seed);
+    double total = 0;
+    for (std::size_t k = 0; k < fuel_error_.size(); ++k) {
+      Wave& w = fuel_error_[k];
+      const int d = static_cast<int>(4 * k);
+      w.weight = 0.4 + Draw(seed, d);
+      w.per_rpm = kTwoPi / (5000 + 9000 * Draw(seed, d + 1));  // waves of 5000..14000 rpm
+      w.per_tps = kTwoPi / (70 + 130 * Draw(seed, d + 2));     // and of 70..200 % throttle
+      w.phase = kTwoPi * Draw(seed, d + 3);
+      total += w.weight;
+    }
+    for (Wave& w : fuel_error_) w.weight *= kFuelErrorAmplitude / total;
+  }
+  exhaust_afr_.clear();
   scenario_start_ms_ = state_.time_ms;
   ride_phase_ = RidePhase::kAccelerate;
   phase_start_ms_ = state_.time_ms;
@@ -100,6 +129,17 @@ void EngineModel::Step(const model::ParameterImage& image) {
   MoveEngine(image);
   MoveTemperatures(image);
   if (state_.running) state_.after_start_ms += kStepMs;
+  exhaust_afr_.push_back(Evaluate(image).afr);
+  const std::size_t kept =
+      static_cast<std::size_t>(std::max(scenario_.lambda_delay_ms, 0) / kStepMs) + 1;
+  while (exhaust_afr_.size() > kept) exhaust_afr_.pop_front();
+}
+
+double EngineModel::FuelError(double rpm, double tps_percent) const {
+  double error = 0;
+  for (const Wave& w : fuel_error_)
+    error += w.weight * std::sin(w.per_rpm * rpm + w.per_tps * tps_percent + w.phase);
+  return 1 + error;
 }
 
 double EngineModel::Requirement(double rpm, double tps_percent) const {
@@ -112,7 +152,7 @@ double EngineModel::Requirement(double rpm, double tps_percent) const {
   // The engine's own character: it never quite matches the book.
   const double character =
       1 + 0.07 * std::sin(rpm / 1500 + 0.5) + 0.05 * std::cos(tps_percent / 18);
-  return Curve(tps_points, at_rpm, tps_percent) * character;
+  return Curve(tps_points, at_rpm, tps_percent) * character * FuelError(rpm, tps_percent);
 }
 
 double EngineModel::RpmCeiling(const model::ParameterImage& image) const {
@@ -258,7 +298,10 @@ void EngineModel::MoveTemperatures(const model::ParameterImage& image) {
   if (state_.running) {
     const double load = state_.map_kpa / 100 * state_.rpm / 10000;
     heat = 0.5 + 2 * load;
-    cooling = 0.0085 + 0.0002 * state_.speed_kmh;
+    // The thermostat keeps the radiator shut until the engine is warm, so a ride warms it up
+    // to its working temperature instead of the air stream holding it lukewarm.
+    const double radiator = std::clamp((state_.coolant_c - 75) / 10, 0.0, 1.0);
+    cooling = 0.002 + (0.0065 + 0.0002 * state_.speed_kmh) * radiator;
   }
   // The fans switch on at their programmed temperatures and off 3 degrees below.
   const double fan1 = ShownAt(image, FieldId::kFanFan1);
@@ -343,7 +386,8 @@ EngineOutputs EngineModel::Evaluate(const model::ParameterImage& image) const {
     lo = 100;
     hi = 200;
   }
-  const double af10 = out.afr * 10;
+  // It sees the exhaust of the mixture made a transport delay ago.
+  const double af10 = (exhaust_afr_.empty() ? out.afr : exhaust_afr_.front()) * 10;
   out.lambda_in_range = af10 >= lo && af10 <= hi;
   out.lambda_af10 = static_cast<int>(std::lround(std::clamp(af10, lo, hi)));
   out.lambda_mv = Curve(af, mv, out.lambda_af10);

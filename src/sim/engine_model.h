@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <deque>
 
 #include "model/parameter_image.h"
 
@@ -26,6 +27,11 @@ struct Scenario {
   // preset's base injection table, with a character of its own. The controller replaces -1
   // by the preset in its pages at power-on.
   int engine_preset = -1;
+  // A seed other than 0 gives the engine a fuel need of its own: a smooth field over rpm and
+  // throttle of up to +-12 % that no map starts with, so a tune must be ridden to find it.
+  int fuel_error_seed = 0;
+  // The exhaust takes this long from the cylinder to the lambda sensor.
+  int lambda_delay_ms = 300;
 };
 
 // The physical engine and motorcycle as the controller's sensors see them.
@@ -102,10 +108,21 @@ class EngineModel {
   void MoveTemperatures(const model::ParameterImage& image);
   double RpmCeiling(const model::ParameterImage& image) const;
   double Requirement(double rpm, double tps_percent) const;
+  double FuelError(double rpm, double tps_percent) const;
 
   Scenario scenario_;
   EngineState state_;
   std::array<double, 100> requirement_table_{};  // us, 10 throttle rows x 10 rpm points
+  // The fuel error field: per wave its weight, rpm and throttle frequencies and phase.
+  struct Wave {
+    double weight = 0;
+    double per_rpm = 0;
+    double per_tps = 0;
+    double phase = 0;
+  };
+  std::array<Wave, 3> fuel_error_{};
+  // The exhaust's air/fuel ratio of every step within the lambda delay, oldest first.
+  std::deque<double> exhaust_afr_;
   int pending_ms_ = 0;
   long long scenario_start_ms_ = 0;
   RidePhase ride_phase_ = RidePhase::kAccelerate;

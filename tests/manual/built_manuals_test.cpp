@@ -60,16 +60,16 @@ TEST_P(BuiltManual, ContentsPointAtTheChaptersAndThePicturesAreIn) {
     EXPECT_TRUE(BodyFollows(lines, at)) << title << " ends page " << page;
   }
 
-  // Both screenshots: the main window and the tuning page.
-  EXPECT_EQ(PictureCount(pdf), 2);
+  // The screenshots: the main window, the tuning page and the log analysis twice.
+  EXPECT_EQ(PictureCount(pdf), 4);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     AllLanguages, BuiltManual,
-    ::testing::Values(Manual{"Morvek_en.pdf", "Connecting a controller", "Keys at a glance"},
-                      Manual{"Morvek_de.pdf", "Steuergerät anschließen", "Tasten im Überblick"},
-                      Manual{"Morvek_fr.pdf", "Brancher le boîtier", "Les touches en bref"},
-                      Manual{"Morvek_cz.pdf", "Připojení jednotky", "Přehled kláves"}),
+    ::testing::Values(Manual{"Morvek_en.pdf", "Connecting a controller", "Analysing logs"},
+                      Manual{"Morvek_de.pdf", "Steuergerät anschließen", "Logs auswerten"},
+                      Manual{"Morvek_fr.pdf", "Brancher le boîtier", "Analyser les journaux"},
+                      Manual{"Morvek_cz.pdf", "Připojení jednotky", "Vyhodnocení záznamů"}),
     [](const ::testing::TestParamInfo<Manual>& info) {
       return std::string(info.param.file).substr(7, 2);
     });

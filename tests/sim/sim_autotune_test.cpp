@@ -53,7 +53,7 @@ TEST(SimAutotune, MovesTheOperatingCellTowardTheTargetAndReportsOk) {
     request.lambda = before + c.target_offset;
     request.hysteresis = 2;
     request.step = 2;
-    request.step_time = 10;  // 100 ms
+    request.step_time = 50;  // 500 ms: longer than the lambda delay, so it does not hunt
     request.channel = 1;
     const TuneRun run = Tune(controller, request, 60);
     ASSERT_FALSE(run.statuses.empty());

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/analyze_command.h"
 #include "cli/cli_app.h"
 #include "cli/restore_command.h"
 #include "clilink/link_command.h"
@@ -19,6 +20,8 @@ int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     return morvek::clilink::RunLinkCommand(args, std::cout, std::cerr, __DATE__, __TIME__);
   }
+  if (!args.empty() && args[0] == "analyze")
+    return morvek::cli::RunAnalyzeCommand(args, std::cout, std::cerr, {__DATE__, __TIME__});
   if (!args.empty() && args[0] == "restore")
     return morvek::cli::RunRestoreCommand(args, std::cout, std::cerr, {__DATE__, __TIME__});
   return morvek::cli::RunCli(args, std::cout, std::cerr, {__DATE__, __TIME__});

@@ -33,6 +33,9 @@ Options:
   --scenario NAME      off, idle, sweep, ride or steady (default idle)
   --rpm N --tps N      operating point of the steady scenario
   --load FILE.ign      start with the parameters of a parameter file
+  --fuel-error SEED    the engine's fuel need differs from every map by a smooth field
+                       of up to 12 % drawn from SEED (default 0: none)
+  --lambda-delay-ms N  the lambda sensor sees the mixture N ms late (default 300)
   --seed N             seed of the fault injection (default 1)
   --corrupt P          percent of replies with a bad checksum
   --drop P             percent of replies never sent
@@ -120,6 +123,10 @@ int main(int argc, char** argv) {
       ok = number(0, 25000, config.scenario.steady_rpm);
     } else if (arg == "--tps") {
       ok = number(0, 100, config.scenario.steady_tps_percent);
+    } else if (arg == "--fuel-error") {
+      ok = number(0, 2147483647, config.scenario.fuel_error_seed);
+    } else if (arg == "--lambda-delay-ms") {
+      ok = number(0, 5000, config.scenario.lambda_delay_ms);
     } else if (arg == "--load") {
       ok = value(v);
       load_path = std::string(v);
