@@ -7,6 +7,7 @@
 #include <QToolButton>
 
 #include "app/application.h"
+#include "app/history_keys.h"
 #include "app/page_controller.h"
 #include "pages/injection_maps.h"
 #include "pages/page_catalog.h"
@@ -49,6 +50,7 @@ void EditCommands::Connect() {
   connect(w.tool_bar().redo(), &QToolButton::clicked, this, [this] { Redo(); });
   if (auto* bike = Find<QComboBox>(w, "ComboBoxBike"))
     connect(bike, &QComboBox::activated, this, &EditCommands::BikeChosen);
+  new HistoryKeys(w, *w.action("MenuZpet"), *w.action("MenuZnovu"), this);
 
   const link::LiveValues& live = app_.session().live_values();
   auto button = [&](const char* name, auto take) {
