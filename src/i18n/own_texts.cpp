@@ -129,6 +129,13 @@ constexpr std::array<Row, static_cast<std::size_t>(OwnText::kCount)> kTexts{{
      "Le boîtier diffère sur sa page ", "Jednotka se liší na své stránce "},
     {"Printed to ", "Gedruckt in ", "Imprimé dans ", "Vytištěno do "},
     {"Not printed: ", "Nicht gedruckt: ", "Non imprimé : ", "Nevytištěno: "},
+    {"Not verified since start", "Seit dem Start nicht geprüft",
+     "Non vérifié depuis le démarrage", "Od spuštění neověřeno"},
+    {"Not programmed: ", "Nicht programmiert: ", "Non programmé : ", "Nenaprogramováno: "},
+    {"Compare: ", "Vergleich: ", "Comparaison : ", "Porovnání: "},
+    {" difference", " Unterschied", " différence", " rozdíl"},
+    {" differences", " Unterschiede", " différences", " rozdíly"},
+    {" differences", " Unterschiede", " différences", " rozdílů"},
 }};
 // clang-format on
 
@@ -136,6 +143,14 @@ constexpr std::array<Row, static_cast<std::size_t>(OwnText::kCount)> kTexts{{
 
 std::string_view Text(OwnText id, Language language) {
   return kTexts[static_cast<std::size_t>(id)][static_cast<std::size_t>(language)];
+}
+
+std::string CompareLineText(int count, Language language) {
+  const OwnText noun = count == 1                 ? OwnText::kCompareLineOne
+                       : count >= 2 && count <= 4 ? OwnText::kCompareLineFew
+                                                  : OwnText::kCompareLineMany;
+  return std::string(Text(OwnText::kCompareLine, language)) + std::to_string(count) +
+         std::string(Text(noun, language));
 }
 
 }  // namespace morvek::i18n

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <string>
 #include <string_view>
 
 #include "i18n/text_table.h"
@@ -73,9 +74,19 @@ enum class OwnText : std::uint8_t {
   kVerifyDiffers,      // a failed verify: the page that differs, then its fields
   kPrintedTo,          // the message line after a printout went to a PDF file, before its path
   kNotPrinted,         // the message line when a printout failed, before where it should go
+
+  kNotVerifiedSinceStart,  // the status bar while the controller's contents are not known
+  kPendingTabs,            // the status bar before the tabs changed and not programmed
+  kCompareLine,            // the message line after a compare read, before the count
+  kCompareLineOne,         // after the count: one difference
+  kCompareLineFew,         // after the count: 2 to 4 (a form of its own in Czech)
+  kCompareLineMany,        // after the count: 0 or 5 and more
   kCount
 };
 
 std::string_view Text(OwnText id, Language language);
+
+// "Compare: 3 differences" in the language, with the noun's form for the count.
+std::string CompareLineText(int count, Language language);
 
 }  // namespace morvek::i18n
