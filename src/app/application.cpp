@@ -15,6 +15,7 @@
 #include "app/restore_commands.h"
 #include "app/shutdown.h"
 #include "app/startup.h"
+#include "app/termination_signals.h"
 #include "app/tool_commands.h"
 #include "app/tuning_commands.h"
 #include "i18n/own_texts.h"
@@ -43,6 +44,7 @@ Application::Application(ApplicationOptions options)
             if (log_) log_->FrameDecoded();
           },
           [this](link::ImageSource source) {
+            if (edit_) edit_->ControllerConfirmed(source);
             if (restore_) restore_->ImageConfirmed(source);
           },
           [this](const std::vector<int>& pages) {
@@ -65,7 +67,7 @@ Application::Application(ApplicationOptions options)
   ConnectWindow();
   // Changes not programmed are kept in the state file; the user is asked once whether to go.
   window_->set_close_guard([this] {
-    if (shut_down_ || !HasPendingPages()) return true;
+    if (shut_down_ || TerminationSignals::Received() || !HasPendingPages()) return true;
     return options_.prompts->Confirm(std::string(i18n::Text(
                i18n::OwnText::kClosePendingQuestion, texts_.language()))) == ui::Answer::kYes;
   });
@@ -109,7 +111,7 @@ void Application::ConnectWindow() {
 }
 
 bool Application::HasPendingPages() const {
-  return !pages::PendingPagesText(editor_.program_flags(), texts_.language()).empty();
+  return !pages::PendingPagesText(editor_, texts_.language()).empty();
 }
 
 void Application::Start() {
@@ -136,7 +138,9 @@ void Application::set_debug_display(bool on) {
 void Application::Tick() {
   // A replay hands its rows in where received frames come in.
   log_->FeedReplay();
+  edit_->BeforeLinkTick();
   session_->Tick();
+  edit_->AfterLinkTick();
   compare_->Poll();
   // The live operating point on the page on screen, from the values this tick decoded.
   highlight_->Update(editor_.image(), editor_.active_page(), session_->live_values(),
@@ -214,7 +218,7 @@ void Application::Render() {
     RunLayoutHub(*this);
   }
   window_->RenderConnection(session_->connection());
-  window_->ShowPendingPages(pages::PendingPagesText(editor_.program_flags(), texts_.language()));
+  window_->ShowPendingPages(pages::PendingPagesText(editor_, texts_.language()));
   ShowPendingMessages();
 }
 

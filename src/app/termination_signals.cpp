@@ -11,6 +11,7 @@ namespace morvek::app {
 namespace {
 
 int pipe_fds[2] = {-1, -1};
+bool received = false;
 
 extern "C" void OnTerminationSignal(int) {
   const char byte = 1;
@@ -27,6 +28,7 @@ TerminationSignals::TerminationSignals(QObject* parent) : QObject(parent) {
     char byte = 0;
     while (read(pipe_fds[0], &byte, 1) > 0) {
     }
+    received = true;
     QCoreApplication::quit();
   });
   struct sigaction action {};
@@ -35,5 +37,7 @@ TerminationSignals::TerminationSignals(QObject* parent) : QObject(parent) {
   action.sa_flags = SA_RESTART;
   for (int s : {SIGTERM, SIGINT, SIGHUP}) sigaction(s, &action, nullptr);
 }
+
+bool TerminationSignals::Received() { return received; }
 
 }  // namespace morvek::app

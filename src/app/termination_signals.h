@@ -13,6 +13,8 @@ class TerminationSignals : public QObject {
 
  public:
   explicit TerminationSignals(QObject* parent = nullptr);
+  // A signal arrived: the window closes without asking, nobody is there to answer.
+  static bool Received();
 };
 
 }  // namespace morvek::app

@@ -34,9 +34,10 @@ using morvek::testing::AppFixture;
 class EditingTest : public QObject {
   Q_OBJECT
 
-  // Every test starts as a first run: no settings, no state of an earlier run.
-  QTemporaryDir dir_;
-  QString Dir() const { return dir_.path(); }
+  // Every test starts as a first run: no settings, no state of an earlier run, also when the
+  // functions run one after the other in one process.
+  std::unique_ptr<QTemporaryDir> dir_ = std::make_unique<QTemporaryDir>();
+  QString Dir() const { return dir_->path(); }
 
   static void TypeInto(QSpinBox* spin, const QString& text) {
     spin->setFocus();
@@ -61,6 +62,7 @@ class EditingTest : public QObject {
   }
 
  private slots:
+  void init() { dir_ = std::make_unique<QTemporaryDir>(); }
   void typedCellAndEnterChangeTheImageOnce() {
     AppFixture f(Dir());
     ShowWindow(f);
@@ -316,13 +318,15 @@ class EditingTest : public QObject {
     QVERIFY(f.window().live_display().isEnabled());
     QVERIFY(running->autoFillBackground());
 
+    // Nothing read, verified or programmed yet: what the controller holds is not known.
     auto* pending = f.Find<QLabel>("LabelPendingPages");
-    QVERIFY(pending->isHidden());
+    QVERIFY(!pending->isHidden());
+    QCOMPARE(pending->text(), QStringLiteral("Not verified since start"));
     f.window().pages().setCurrentIndex(0);
-    f.Find<QSpinBox>("UpDownFan1")->stepUp();  // FAN.fan1 lives in device page 1
+    f.Find<QSpinBox>("UpDownFan1")->stepUp();  // FAN.fan1 is on the Bike tab
     f.Tick();
     QVERIFY(!pending->isHidden());
-    QCOMPARE(pending->text(), QStringLiteral("Not programmed: page 1"));
+    QCOMPARE(pending->text(), QStringLiteral("Not verified since start; Not programmed: Bike"));
     // Closing asks; No keeps the window.
     f.window().close();
     QCOMPARE(f.prompts.confirmations.size(), std::size_t{1});
