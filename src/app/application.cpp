@@ -67,7 +67,8 @@ Application::Application(ApplicationOptions options)
   ConnectWindow();
   // Changes not programmed are kept in the state file; the user is asked once whether to go.
   window_->set_close_guard([this] {
-    if (shut_down_ || TerminationSignals::Received() || !HasPendingPages()) return true;
+    if (shut_down_ || close_without_asking_ || TerminationSignals::Received() || !HasPendingPages())
+      return true;
     return options_.prompts->Confirm(std::string(i18n::Text(
                i18n::OwnText::kClosePendingQuestion, texts_.language()))) == ui::Answer::kYes;
   });
@@ -112,6 +113,11 @@ void Application::ConnectWindow() {
 
 bool Application::HasPendingPages() const {
   return !pages::PendingPagesText(editor_, texts_.language()).empty();
+}
+
+void Application::CloseWithoutAsking() {
+  close_without_asking_ = true;
+  window_->close();
 }
 
 void Application::Start() {

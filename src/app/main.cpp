@@ -87,7 +87,7 @@ int Run(const morvek::app::CommandLine& line) {
   app.Start();
   app.window().show();
   if (line.quit_after_show) {
-    QTimer::singleShot(0, &app.window(), [&app] { app.window().close(); });
+    QTimer::singleShot(0, &app.window(), [&app] { app.CloseWithoutAsking(); });
   }
   return QApplication::exec();
 }
