@@ -17,6 +17,7 @@
 #include <functional>
 
 #include "app/file_commands.h"
+#include "app/restore_commands.h"
 #include "app_fixture.h"
 #include "model/field_table.h"
 #include "model/note_area.h"
@@ -144,7 +145,7 @@ class KeepingWorkTest : public QObject {
 
   // A file opened and a restore point loaded are each one step of their own, also after the
   // controller changed the image.
-  void openIsOneStepOfItsOwn() {
+  void openAndRestorePointAreOneStepEach() {
     AppFixture f(Dir());
     ShowWindow(f);
     f.Tick(10);
@@ -160,6 +161,13 @@ class KeepingWorkTest : public QObject {
     QVERIFY(f.app->file_commands().OpenPath(*f.prompts.save_name, false));
     QCOMPARE(Fan1(f), start + 4);
     f.Find<QAction>("MenuZpet")->trigger();
+    QCOMPARE(Fan1(f), controllers);
+    f.Find<QAction>("MenuZpet")->trigger();
+    QCOMPARE(Fan1(f), start + 6);
+    // The read left a restore point; loading it is one step too.
+    const auto points = f.app->restore_commands().store().List();
+    QVERIFY(!points.empty());
+    QVERIFY(f.app->restore_commands().Load(points.front().id));
     QCOMPARE(Fan1(f), controllers);
     f.Find<QAction>("MenuZpet")->trigger();
     QCOMPARE(Fan1(f), start + 6);
