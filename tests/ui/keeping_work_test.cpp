@@ -280,6 +280,13 @@ class KeepingWorkTest : public QObject {
     auto* fan = f.Find<QSpinBox>("UpDownFan1");
     TypeInto(fan, fan->value() + 1);
     QCOMPARE(Pending(f), QStringLiteral("Not programmed: Bike"));
+    // The pages are named as their tabs say.
+    f.window().pages().setCurrentIndex(1);
+    auto* cell = f.Find<QSpinBox>("UpDown_Uni_2_2");
+    TypeInto(cell, cell->value() + 1);
+    QCOMPARE(Pending(f), "Not programmed: " + f.window().pages().tabText(0) + ", " +
+                             f.window().pages().tabText(1));
+    f.Find<QAction>("MenuZpet")->trigger();
     f.Find<QAction>("MenuZpet")->trigger();
     QCOMPARE(Pending(f), QString());
     f.window().close();
