@@ -69,8 +69,12 @@ Application::Application(ApplicationOptions options)
   window_->set_close_guard([this] {
     if (shut_down_ || close_without_asking_ || TerminationSignals::Received() || !HasPendingPages())
       return true;
-    return options_.prompts->Confirm(std::string(i18n::Text(
-               i18n::OwnText::kClosePendingQuestion, texts_.language()))) == ui::Answer::kYes;
+    // While the controller's contents are not known, that is what the question says.
+    const i18n::OwnText question = editor_.controller().AllKnown()
+                                       ? i18n::OwnText::kClosePendingQuestion
+                                       : i18n::OwnText::kCloseNotVerifiedQuestion;
+    return options_.prompts->Confirm(std::string(i18n::Text(question, texts_.language()))) ==
+           ui::Answer::kYes;
   });
   // The tick runs from the moment the window exists.
   timer_.setInterval(kTickMs);

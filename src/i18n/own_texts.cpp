@@ -136,6 +136,16 @@ constexpr std::array<Row, static_cast<std::size_t>(OwnText::kCount)> kTexts{{
     {" difference", " Unterschied", " différence", " rozdíl"},
     {" differences", " Unterschiede", " différences", " rozdíly"},
     {" differences", " Unterschiede", " différences", " rozdílů"},
+    {"The controller has not been read, verified or programmed since the start; it may not hold "
+     "the parameters on screen. Close anyway?\n(They are kept for the next start.)",
+     "Das Steuergerät wurde seit dem Start weder gelesen noch geprüft noch programmiert; es hält "
+     "vielleicht nicht die Parameter auf dem Bildschirm. Trotzdem beenden?\n(Sie bleiben für den "
+     "nächsten Start erhalten.)",
+     "Le boîtier n'a été ni lu, ni vérifié, ni programmé depuis le démarrage ; il ne contient "
+     "peut-être pas les paramètres affichés. Quitter quand même ?\n(Ils sont conservés pour le "
+     "prochain démarrage.)",
+     "Jednotka nebyla od spuštění přečtena, ověřena ani naprogramována; nemusí obsahovat "
+     "parametry na obrazovce. Přesto ukončit?\n(Zůstanou uloženy pro příští spuštění.)"},
 }};
 // clang-format on
 

@@ -75,12 +75,13 @@ enum class OwnText : std::uint8_t {
   kPrintedTo,          // the message line after a printout went to a PDF file, before its path
   kNotPrinted,         // the message line when a printout failed, before where it should go
 
-  kNotVerifiedSinceStart,  // the status bar while the controller's contents are not known
-  kPendingTabs,            // the status bar before the tabs changed and not programmed
-  kCompareLine,            // the message line after a compare read, before the count
-  kCompareLineOne,         // after the count: one difference
-  kCompareLineFew,         // after the count: 2 to 4 (a form of its own in Czech)
-  kCompareLineMany,        // after the count: 0 or 5 and more
+  kNotVerifiedSinceStart,     // the status bar while the controller's contents are not known
+  kPendingTabs,               // the status bar before the tabs changed and not programmed
+  kCompareLine,               // the message line after a compare read, before the count
+  kCompareLineOne,            // after the count: one difference
+  kCompareLineFew,            // after the count: 2 to 4 (a form of its own in Czech)
+  kCompareLineMany,           // after the count: 0 or 5 and more
+  kCloseNotVerifiedQuestion,  // asked when the window closes before the controller was known
   kCount
 };
 

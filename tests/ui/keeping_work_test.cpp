@@ -253,6 +253,8 @@ class KeepingWorkTest : public QObject {
     QCOMPARE(Pending(f), QStringLiteral("Not verified since start"));
     f.window().close();
     QCOMPARE(f.prompts.confirmations.size(), std::size_t{1});
+    QVERIFY(f.prompts.confirmations.back().starts_with(
+        "The controller has not been read, verified or programmed since the start"));
     QVERIFY(f.window().isVisible());
     if (how == "verify") {
       // The controller must hold the screen's image for a verify to agree: program it, then
@@ -286,11 +288,15 @@ class KeepingWorkTest : public QObject {
     TypeInto(cell, cell->value() + 1);
     QCOMPARE(Pending(f), "Not programmed: " + f.window().pages().tabText(0) + ", " +
                              f.window().pages().tabText(1));
+    f.window().close();
+    QCOMPARE(f.prompts.confirmations.size(), std::size_t{2});
+    QVERIFY(
+        f.prompts.confirmations.back().starts_with("Changes on screen have not been programmed"));
     f.Find<QAction>("MenuZpet")->trigger();
     f.Find<QAction>("MenuZpet")->trigger();
     QCOMPARE(Pending(f), QString());
     f.window().close();
-    QCOMPARE(f.prompts.confirmations.size(), std::size_t{1});
+    QCOMPARE(f.prompts.confirmations.size(), std::size_t{2});
     QVERIFY(!f.window().isVisible());
   }
 
