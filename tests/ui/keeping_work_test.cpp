@@ -200,6 +200,14 @@ class KeepingWorkTest : public QObject {
     QVERIFY(morvek::model::NoteLines(f.app->editor().image()) == note_before);
     QCOMPARE(f.Find<QAction>("MenuZpet")->isEnabled(), could_undo);
     QCOMPARE(Pending(f), QString());
+    // Typed, and another page shown while the cursor is still in the memo.
+    memo->setFocus();
+    QTest::keyClicks(memo, QStringLiteral("x"));
+    QVERIFY(memo->hasFocus());
+    f.window().pages().setCurrentIndex(1);
+    QCOMPARE(morvek::model::NoteLines(f.app->editor().image()).size(),
+             note_before.empty() ? std::size_t{1} : note_before.size());
+    QVERIFY(morvek::model::NoteLines(f.app->editor().image()) != note_before);
   }
 
   // Ctrl+Z in a focused value box or map cell is the program's undo; Ctrl+Alt+Z its redo.
