@@ -17,6 +17,7 @@
 #include "app/restore_commands.h"
 #include "app/shutdown.h"
 #include "app/startup.h"
+#include "app/termination_signals.h"
 #include "app/tool_commands.h"
 #include "app/tuning_commands.h"
 #include "i18n/own_texts.h"
@@ -45,6 +46,7 @@ Application::Application(ApplicationOptions options)
             if (log_) log_->FrameDecoded();
           },
           [this](link::ImageSource source) {
+            if (edit_) edit_->ControllerConfirmed(source);
             if (restore_) restore_->ImageConfirmed(source);
           },
           [this](const std::vector<int>& pages) {
@@ -69,10 +71,13 @@ Application::Application(ApplicationOptions options)
   ConnectWindow();
   // Changes not programmed are kept in the state file; the user is asked once whether to go.
   window_->set_close_guard([this] {
-    if (shut_down_ || !HasPendingPages()) return true;
-    // A read-only window keeps nothing for the next start, and says so.
-    const i18n::OwnText question = saves_settings() ? i18n::OwnText::kClosePendingQuestion
-                                                    : i18n::OwnText::kClosePendingReadOnly;
+    if (shut_down_ || close_without_asking_ || !HasPendingPages()) return true;
+    // A read-only window keeps nothing for the next start, and says so; while the controller's
+    // contents are not known, that is what the question says.
+    const i18n::OwnText question = !saves_settings() ? i18n::OwnText::kClosePendingReadOnly
+                                   : editor_.controller().AllKnown()
+                                       ? i18n::OwnText::kClosePendingQuestion
+                                       : i18n::OwnText::kCloseNotVerifiedQuestion;
     return options_.prompts->Confirm(std::string(i18n::Text(question, texts_.language()))) ==
            ui::Answer::kYes;
   });
@@ -116,7 +121,12 @@ void Application::ConnectWindow() {
 }
 
 bool Application::HasPendingPages() const {
-  return !pages::PendingPagesText(editor_.program_flags(), texts_.language()).empty();
+  return !pages::PendingPagesText(editor_, texts_.language()).empty();
+}
+
+void Application::CloseWithoutAsking() {
+  close_without_asking_ = true;
+  window_->close();
 }
 
 void Application::Start() {
@@ -146,7 +156,9 @@ void Application::Tick() {
   if (shut_down_) return;
   // A replay hands its rows in where received frames come in.
   log_->FeedReplay();
+  edit_->BeforeLinkTick();
   session_->Tick();
+  edit_->AfterLinkTick();
   tuning_->PollOutputTests();
   compare_->Poll();
   // The live operating point on the page on screen, from the values this tick decoded.
@@ -228,7 +240,7 @@ void Application::Render() {
     RunLayoutHub(*this);
   }
   window_->RenderConnection(session_->connection());
-  window_->ShowPendingPages(pages::PendingPagesText(editor_.program_flags(), texts_.language()));
+  window_->ShowPendingPages(pages::PendingPagesText(editor_, texts_.language()));
   ShowPendingMessages();
 }
 

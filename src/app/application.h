@@ -88,6 +88,8 @@ class Application : public QObject {
   std::filesystem::path& exe_dir_file_path() { return exe_dir_file_path_; }
   bool debug_display() const { return debug_display_; }
   void set_debug_display(bool on);
+  // Closes the window without the question for unprogrammed pages (nobody is there to answer).
+  void CloseWithoutAsking();
   bool shut_down() const { return shut_down_; }
   void set_shut_down() { shut_down_ = true; }
   // Whether this window owns its configuration folder and so saves into it.
@@ -150,6 +152,7 @@ class Application : public QObject {
   std::filesystem::path exe_dir_file_path_;
   bool debug_display_ = false;
   bool shut_down_ = false;
+  bool close_without_asking_ = false;
   std::unique_ptr<ui::MainWindow> window_;
   SessionOwnerAdapter owner_;
   std::unique_ptr<link::Session> session_;

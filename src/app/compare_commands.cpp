@@ -105,6 +105,9 @@ void CompareCommands::Poll() {
     other_ = controller_read_;
     other_file_.clear();
     ShowList();
+    // The read's own closing line would claim a verify; this was a compare.
+    session.ShowMessage(
+        i18n::CompareLineText(static_cast<int>(entries_.size()), app_.texts().language()));
   } else if (state == CopyRead::kFailed) {
     // The message line says "Read error!" or "Verify error!"; this says what it means here.
     app_.prompts().Message(

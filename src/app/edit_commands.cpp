@@ -1,12 +1,15 @@
 #include "app/edit_commands.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QToolButton>
+#include <algorithm>
 
 #include "app/application.h"
+#include "app/history_keys.h"
 #include "app/page_controller.h"
 #include "pages/injection_maps.h"
 #include "pages/page_catalog.h"
@@ -49,6 +52,12 @@ void EditCommands::Connect() {
   connect(w.tool_bar().redo(), &QToolButton::clicked, this, [this] { Redo(); });
   if (auto* bike = Find<QComboBox>(w, "ComboBoxBike"))
     connect(bike, &QComboBox::activated, this, &EditCommands::BikeChosen);
+  new HistoryKeys(w, *w.action("MenuZpet"), *w.action("MenuZnovu"), this);
+  if (auto* tuning = Find<QCheckBox>(w, "CheckBoxLadeniPovoleno")) {
+    connect(tuning, &QCheckBox::toggled, this, [this](bool on) {
+      if (!on) TuningEnded();
+    });
+  }
 
   const link::LiveValues& live = app_.session().live_values();
   auto button = [&](const char* name, auto take) {
@@ -130,6 +139,52 @@ void EditCommands::Redo() {
   const model::HistoryStep step = pages::Redo(page_.pages(), page_.values());
   if (step.switch_page) SwitchToPage(step.page);
   page_.Finish({step.changed, step.start_programming, {}});
+}
+
+void EditCommands::TuningEnded() {
+  if (app_.editor().RecordControllerChange()) page_.UpdateHistoryCommands();
+}
+
+void EditCommands::BeforeLinkTick() {
+  image_before_ = app_.editor().image();
+  flags_before_ = app_.editor().program_flags();
+}
+
+void EditCommands::AfterLinkTick() {
+  model::Editor& editor = app_.editor();
+  link::Session& session = app_.session();
+  const std::pair<int, int> port{session.com_port_index(), session.com_auto_index()};
+  const bool connected = session.connected();
+  // Another controller may be answering now.
+  if ((connected && !connected_) || (port_.first >= 0 && port != port_))
+    editor.controller().Forget();
+  connected_ = connected;
+  port_ = port;
+
+  const model::ParameterImage& image = editor.image();
+  bool sent = false;
+  for (int p = model::kFirstImagePage; p <= model::kLastImagePage; ++p) {
+    const auto now = image.Page(p);
+    const auto before = image_before_.Page(p);
+    if (!std::equal(now.begin(), now.end(), before.begin())) {
+      editor.controller().Confirm(image, p);
+      sent = true;
+    } else if (flags_before_.Test(p) && !editor.program_flags().Test(p)) {
+      // The controller echoed the programmed page.
+      editor.controller().Confirm(image, p);
+    }
+  }
+  if (sent) editor.NoteControllerChange();
+  editor.SettleProgramFlags();
+}
+
+void EditCommands::ControllerConfirmed(link::ImageSource source) {
+  model::Editor& editor = app_.editor();
+  editor.controller().ConfirmAll(editor.image());
+  if (source == link::ImageSource::kRead) editor.NoteControllerChange();
+  editor.RecordControllerChange();
+  editor.SettleProgramFlags();
+  page_.UpdateHistoryCommands();
 }
 
 void EditCommands::SwitchToPage(int page) {

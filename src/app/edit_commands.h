@@ -1,6 +1,10 @@
 #pragma once
 
 #include <QObject>
+#include <utility>
+
+#include "link/session_owner.h"
+#include "model/parameter_image.h"
 
 namespace morvek::app {
 
@@ -23,11 +27,26 @@ class EditCommands : public QObject {
   // Shows a page as the page control's change does, without collecting the page left.
   void SwitchToPage(int page);
 
+  // Around every tick of the session: pages the controller sent (a read, an autotune cycle)
+  // or confirmed (a programmed page) become what the controller is known to hold, and a
+  // controller met again, or on another port, is not known until it is read or verified.
+  void BeforeLinkTick();
+  void AfterLinkTick();
+  // A read or a verify found the controller holding every page of the image; a read is one
+  // history entry of its own.
+  void ControllerConfirmed(link::ImageSource source);
+
  private:
   void Connect();
+  // Tuning switched off: the session's changes of the map are one entry.
+  void TuningEnded();
 
   Application& app_;
   PageController& page_;
+  model::ParameterImage image_before_;
+  model::PageProgramFlags flags_before_;
+  bool connected_ = true;
+  std::pair<int, int> port_{-1, -1};
 };
 
 }  // namespace morvek::app

@@ -164,7 +164,10 @@ void FileCommands::Save() {
   app_.RunLimitsPass();
   page_.Refresh();
   const link::IdentificationTexts& id = app_.session().identification();
-  const files::VersionTexts versions{id.identification, id.date, id.time, __DATE__, __TIME__};
+  // Before any controller was read its texts are not known: written as morvek-cli writes them.
+  auto known = [](const std::string& text) { return text.empty() ? std::string("-") : text; };
+  const files::VersionTexts versions{known(id.identification), known(id.date), known(id.time),
+                                     __DATE__, __TIME__};
   std::string reason;
   const files::FileError error =
       files::SaveParameterFile(path, app_.editor().image(), versions, &reason);

@@ -84,7 +84,7 @@ int Run(const morvek::app::CommandLine& line) {
   if (demo) options.com_port_override = 0;
   return morvek::app::RunWindow(options, prompts, [&line](morvek::app::Application& app) {
     if (line.quit_after_show)
-      QTimer::singleShot(0, &app.window(), [&app] { app.window().close(); });
+      QTimer::singleShot(0, &app.window(), [&app] { app.CloseWithoutAsking(); });
   });
 }
 

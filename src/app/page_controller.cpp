@@ -56,7 +56,11 @@ void PageController::ConnectControls() {
       } else if (auto* note = qobject_cast<ui::NoteEdit*>(widget)) {
         connect(note, &ui::NoteEdit::left, this, [this] {
           ReadControls();
-          pages::CollectNote(pages_, values_);
+          // Not shown again: the user may still be typing in it.
+          const pages::ChangeResult result = pages::CollectNote(pages_, values_);
+          if (result.start_programming) app_.session().StartProgramming();
+          UpdateHistoryCommands();
+          app_.Render();
         });
       } else if (auto* combo = qobject_cast<QComboBox*>(widget)) {
         combo->installEventFilter(this);

@@ -193,6 +193,23 @@ constexpr std::array<Row, static_cast<std::size_t>(OwnText::kCount)> kTexts{{
      "%W : la section figure %N fois dans le fichier ; chacune remplace les valeurs des "
      "précédentes",
      "%W: oddíl je v souboru %Nkrát; každý další nahradí hodnoty předchozích"},
+    {"Not verified since start", "Seit dem Start nicht geprüft",
+     "Non vérifié depuis le démarrage", "Od spuštění neověřeno"},
+    {"Not programmed: ", "Nicht programmiert: ", "Non programmé : ", "Nenaprogramováno: "},
+    {"Compare: ", "Vergleich: ", "Comparaison : ", "Porovnání: "},
+    {" difference", " Unterschied", " différence", " rozdíl"},
+    {" differences", " Unterschiede", " différences", " rozdíly"},
+    {" differences", " Unterschiede", " différences", " rozdílů"},
+    {"The controller has not been read, verified or programmed since the start; it may not hold "
+     "the parameters on screen. Close anyway?\n(They are kept for the next start.)",
+     "Das Steuergerät wurde seit dem Start weder gelesen noch geprüft noch programmiert; es hält "
+     "vielleicht nicht die Parameter auf dem Bildschirm. Trotzdem beenden?\n(Sie bleiben für den "
+     "nächsten Start erhalten.)",
+     "Le boîtier n'a été ni lu, ni vérifié, ni programmé depuis le démarrage ; il ne contient "
+     "peut-être pas les paramètres affichés. Quitter quand même ?\n(Ils sont conservés pour le "
+     "prochain démarrage.)",
+     "Jednotka nebyla od spuštění přečtena, ověřena ani naprogramována; nemusí obsahovat "
+     "parametry na obrazovce. Přesto ukončit?\n(Zůstanou uloženy pro příští spuštění.)"},
 }};
 // clang-format on
 
@@ -200,6 +217,14 @@ constexpr std::array<Row, static_cast<std::size_t>(OwnText::kCount)> kTexts{{
 
 std::string_view Text(OwnText id, Language language) {
   return kTexts[static_cast<std::size_t>(id)][static_cast<std::size_t>(language)];
+}
+
+std::string CompareLineText(int count, Language language) {
+  const OwnText noun = count == 1                 ? OwnText::kCompareLineOne
+                       : count >= 2 && count <= 4 ? OwnText::kCompareLineFew
+                                                  : OwnText::kCompareLineMany;
+  return std::string(Text(OwnText::kCompareLine, language)) + std::to_string(count) +
+         std::string(Text(noun, language));
 }
 
 }  // namespace morvek::i18n

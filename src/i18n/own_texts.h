@@ -1,5 +1,6 @@
 #pragma once
 
+#include <string>
 #include <string_view>
 
 #include "i18n/text_table.h"
@@ -89,9 +90,20 @@ enum class OwnText : std::uint8_t {
   kClosePendingReadOnly,  // the close question of such a window
   // A finding line: the section %W stands %N times in the file.
   kFindingSectionTwice,
+
+  kNotVerifiedSinceStart,     // the status bar while the controller's contents are not known
+  kPendingTabs,               // the status bar before the tabs changed and not programmed
+  kCompareLine,               // the message line after a compare read, before the count
+  kCompareLineOne,            // after the count: one difference
+  kCompareLineFew,            // after the count: 2 to 4 (a form of its own in Czech)
+  kCompareLineMany,           // after the count: 0 or 5 and more
+  kCloseNotVerifiedQuestion,  // asked when the window closes before the controller was known
   kCount
 };
 
 std::string_view Text(OwnText id, Language language);
+
+// "Compare: 3 differences" in the language, with the noun's form for the count.
+std::string CompareLineText(int count, Language language);
 
 }  // namespace morvek::i18n

@@ -97,6 +97,8 @@ class Session {
   // A failure of the window's own (a printout that did not go out), red and held.
   void ShowFailure(std::string text) { status_.ShowFailure(std::move(text)); }
   void HideMessage() { status_.Hide(); }
+  // A result of the window's own (a compare), held like a transaction's.
+  void ShowMessage(std::string text) { status_.ShowMessage(std::move(text)); }
 
   // What the window shows.
   const StatusLineState& status_line() const { return status_.state(); }

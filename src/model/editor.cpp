@@ -65,18 +65,43 @@ LimitsReport Editor::ApplyLimits(LimitedSettings* settings) {
   return report;
 }
 
-void Editor::ResetHistory() { history_.Reset(image_, active_page_); }
+void Editor::ResetHistory() {
+  history_.Reset(image_, active_page_);
+  controller_change_noted_ = false;
+  controller_.Start(image_);
+}
+
+void Editor::NoteControllerChange() {
+  controller_change_ = image_;
+  controller_change_noted_ = true;
+}
+
+bool Editor::RecordControllerChange() {
+  if (!controller_change_noted_) return false;
+  controller_change_noted_ = false;
+  // The controller's own values are not to be programmed back into it.
+  PageProgramFlags untouched;
+  return history_.Record(controller_change_, active_page_, untouched);
+}
 
 bool Editor::RecordHistory(bool* start_programming) {
+  RecordControllerChange();
   const bool changed = history_.Record(image_, active_page_, program_flags_);
+  SettleProgramFlags();
   if (start_programming != nullptr)
-    *start_programming = changed && program_after_change && !autotune_on;
+    *start_programming = changed && program_after_change && !autotune_on && program_flags_.Any();
   return changed;
 }
 
-HistoryStep Editor::Undo() { return AfterRestore(history_.Undo(image_, program_flags_)); }
+HistoryStep Editor::Undo() {
+  RecordControllerChange();
+  return AfterRestore(history_.Undo(image_, program_flags_));
+}
 
-HistoryStep Editor::Redo() { return AfterRestore(history_.Redo(image_, program_flags_)); }
+HistoryStep Editor::Redo() {
+  RecordControllerChange();
+  return AfterRestore(history_.Redo(image_, program_flags_));
+}
 
 HistoryStep Editor::AfterRestore(const ImageHistory::RestoreResult& result) {
   HistoryStep step;
@@ -85,12 +110,13 @@ HistoryStep Editor::AfterRestore(const ImageHistory::RestoreResult& result) {
     return step;
   }
   step.restored = true;
+  SettleProgramFlags();
   step.changed = result.changed;
   step.page = result.page;
   step.switch_page = result.page != active_page_;
   active_page_ = result.page;
   // Restoring does not look at the autotune check box, unlike recording.
-  step.start_programming = result.changed && program_after_change;
+  step.start_programming = result.changed && program_after_change && program_flags_.Any();
   if (result.changed) ImageChanged();
   return step;
 }

@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "model/base_injection.h"
+#include "model/controller_copy.h"
 #include "model/image_history.h"
 #include "model/limits_pass.h"
 #include "model/parameter_image.h"
@@ -70,14 +71,32 @@ class Editor {
 
   LimitsReport ApplyLimits(LimitedSettings* settings = nullptr);
 
+  // Also starts the controller's copy afresh: nothing is known of it.
   void ResetHistory();
   // Records the image; returns whether anything changed. start_programming (when given) is
-  // set when the flagged pages are to be programmed now.
+  // set when the flagged pages are to be programmed now. A change the controller made
+  // before (NoteControllerChange) goes in first as an entry of its own.
   bool RecordHistory(bool* start_programming = nullptr);
+  // Undo and redo take a pending change of the controller's in as its own entry first, so
+  // that an undo steps back over exactly one thing.
   HistoryStep Undo();
   HistoryStep Redo();
   bool CanUndo() const { return history_.CanUndo(); }
   bool CanRedo() const { return history_.CanRedo(); }
+
+  // The image as it is now came from the controller (pages of a read, an autotune cycle);
+  // it becomes one history entry of its own at the next record, undo or redo, or at once
+  // by RecordControllerChange. Marks no page to program: the controller holds it.
+  void NoteControllerChange();
+  // Records a noted change now (a read completed, tuning switched off); false when there was
+  // none or it changed nothing.
+  bool RecordControllerChange();
+
+  // What the controller is known to hold; the flags of its known pages follow it.
+  ControllerCopy& controller() { return controller_; }
+  const ControllerCopy& controller() const { return controller_; }
+  // The flags of the known pages made to say whether the image differs from the controller.
+  void SettleProgramFlags() { controller_.Settle(image_, program_flags_); }
 
  private:
   static std::size_t Index(InjectionMap map) { return static_cast<std::size_t>(map); }
@@ -91,6 +110,9 @@ class Editor {
   std::array<BaseInjectionMap, kInjectionMapCount> base_maps_{};
   std::array<BaseInjectionTable, kInjectionMapCount> base_tables_{};
   ImageHistory history_;
+  ControllerCopy controller_;
+  ParameterImage controller_change_;  // the image as the controller left it
+  bool controller_change_noted_ = false;
 };
 
 }  // namespace morvek::model

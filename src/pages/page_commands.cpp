@@ -129,10 +129,11 @@ ChangeResult TakeGearRatio(PageEditor& pages, PageValues& values, int gear, int 
   return pages.AfterChange(values);
 }
 
-void CollectNote(PageEditor& pages, const PageValues& values) {
-  if (pages.refreshing() || pages.active_page() != kBikePage) return;
-  if (values.memo() != model::NoteLines(pages.editor().image()))
-    model::SetNoteLines(pages.editor().image(), values.memo());
+ChangeResult CollectNote(PageEditor& pages, const PageValues& values) {
+  if (pages.refreshing() || pages.active_page() != kBikePage) return {};
+  if (values.memo() == model::NoteLines(pages.editor().image())) return {};
+  model::SetNoteLines(pages.editor().image(), values.memo());
+  return Record(pages);
 }
 
 model::HistoryStep Undo(PageEditor& pages, PageValues& values) {

@@ -34,8 +34,9 @@ ChangeResult TakeTps0(PageEditor& pages, PageValues& values, int throttle_mv);
 ChangeResult TakeTps100(PageEditor& pages, PageValues& values, int throttle_mv);
 ChangeResult TakeGearRatio(PageEditor& pages, PageValues& values, int gear, int ratio);
 
-// The mouse leaving the note: the note alone is stored, without a history entry.
-void CollectNote(PageEditor& pages, const PageValues& values);
+// The mouse or the focus leaving the note: the note alone is stored, as one history entry
+// that marks its page to be programmed.
+ChangeResult CollectNote(PageEditor& pages, const PageValues& values);
 
 // Undo and redo; the editor's active page is the page of the restored change.
 model::HistoryStep Undo(PageEditor& pages, PageValues& values);

@@ -3,12 +3,15 @@
 #include <string>
 
 #include "i18n/text_table.h"
-#include "model/parameter_image.h"
+#include "model/editor.h"
 
 namespace morvek::pages {
 
-// What the status bar says of the device pages changed on screen and not yet programmed:
-// "Not programmed: page 2, 7" in the language; empty when every page is programmed.
-std::string PendingPagesText(const model::PageProgramFlags& flags, i18n::Language language);
+// What the status bar says of the controller: "Not verified since start" until a read, a
+// verify or a whole program has settled every page, and "Not programmed: Bike, Inj-1A" for
+// the tabs whose values differ from what the controller holds (or, where that is not known
+// yet, from what the program started with), in the language. Empty when the controller is
+// known to hold the image on screen.
+std::string PendingPagesText(const model::Editor& editor, i18n::Language language);
 
 }  // namespace morvek::pages

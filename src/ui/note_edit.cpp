@@ -14,6 +14,7 @@ int CountedChars(const QString& text) { return static_cast<int>(text.size() + te
 NoteEdit::NoteEdit(QWidget* parent) : QPlainTextEdit(parent) {
   setObjectName(QStringLiteral("Memo1"));
   setLineWrapMode(QPlainTextEdit::NoWrap);
+  setTabChangesFocus(true);
   connect(this, &QPlainTextEdit::textChanged, this, &NoteEdit::Enforce);
 }
 
@@ -30,7 +31,16 @@ void NoteEdit::setLines(const QStringList& lines) {
 }
 
 void NoteEdit::Enforce() {
-  const QString text = toPlainText();
+  QString text = toPlainText();
+  if (text.contains('\t')) {
+    const int position = textCursor().position();
+    text.replace('\t', ' ');
+    const QSignalBlocker block(this);
+    setPlainText(text);
+    QTextCursor cursor = textCursor();
+    cursor.setPosition(std::min(position, static_cast<int>(text.size())));
+    setTextCursor(cursor);
+  }
   if (CountedChars(text) <= kMaxChars) {
     accepted_ = text;
     return;
@@ -46,6 +56,11 @@ void NoteEdit::Enforce() {
 
 void NoteEdit::leaveEvent(QEvent* event) {
   QPlainTextEdit::leaveEvent(event);
+  emit left();
+}
+
+void NoteEdit::focusOutEvent(QFocusEvent* event) {
+  QPlainTextEdit::focusOutEvent(event);
   emit left();
 }
 

@@ -8,7 +8,8 @@ namespace morvek::ui {
 
 // Memo1: the note stored in the controller, at most 149 characters with a line break counting
 // two, so that the lines always fit the note area. Text beyond the limit is refused as it is
-// typed or pasted.
+// typed or pasted. Tab moves on to the next control, as in every other box of the window; a
+// pasted tab becomes a space.
 class NoteEdit : public QPlainTextEdit {
   Q_OBJECT
 
@@ -22,11 +23,12 @@ class NoteEdit : public QPlainTextEdit {
   void setLines(const QStringList& lines);
 
  signals:
-  // The mouse left the note: its text is stored.
+  // The mouse or the keyboard focus left the note: its text is stored.
   void left();
 
  protected:
   void leaveEvent(QEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
 
  private:
   void Enforce();

@@ -335,13 +335,15 @@ class EditingTest : public QObject {
     QVERIFY(f.window().live_display().isEnabled());
     QVERIFY(running->autoFillBackground());
 
+    // Nothing read, verified or programmed yet: what the controller holds is not known.
     auto* pending = f.Find<QLabel>("LabelPendingPages");
-    QVERIFY(pending->isHidden());
+    QVERIFY(!pending->isHidden());
+    QCOMPARE(pending->text(), QStringLiteral("Not verified since start"));
     f.window().pages().setCurrentIndex(0);
-    f.Find<QSpinBox>("UpDownFan1")->stepUp();  // FAN.fan1 lives in device page 1
+    f.Find<QSpinBox>("UpDownFan1")->stepUp();  // FAN.fan1 is on the Bike tab
     f.Tick();
     QVERIFY(!pending->isHidden());
-    QCOMPARE(pending->text(), QStringLiteral("Not programmed: page 1"));
+    QCOMPARE(pending->text(), QStringLiteral("Not verified since start; Not programmed: Bike"));
     // Closing asks; No keeps the window.
     f.window().close();
     QCOMPARE(f.prompts.confirmations.size(), std::size_t{1});
