@@ -10,6 +10,7 @@
 #include "app/file_commands.h"
 #include "app/layout_hub_runner.h"
 #include "app/log_commands.h"
+#include "app/map_edit_commands.h"
 #include "app/page_controller.h"
 #include "app/print_command.h"
 #include "app/restore_commands.h"
@@ -62,6 +63,7 @@ Application::Application(ApplicationOptions options)
   compare_ = std::make_unique<CompareCommands>(*this, *page_);
   highlight_ = std::make_unique<ui::HighlightPainter>(*window_);
   log_ = std::make_unique<LogCommands>(*this);
+  map_edit_ = std::make_unique<MapEditCommands>(*this, *page_);
   ConnectWindow();
   // Changes not programmed are kept in the state file; the user is asked once whether to go.
   window_->set_close_guard([this] {
@@ -141,6 +143,7 @@ void Application::Tick() {
   // The live operating point on the page on screen, from the values this tick decoded.
   highlight_->Update(editor_.image(), editor_.active_page(), session_->live_values(),
                      window_->grid().ms_box()->isChecked());
+  map_edit_->Tick();
   Render();
 }
 
@@ -150,6 +153,7 @@ void Application::ApplyLanguage() {
   window_->ApplyLanguage(language, texts_.WindowTitle());
   log_->ApplyLanguage(language);
   compare_->ApplyLanguage();
+  map_edit_->ApplyLanguage();
   // While no controller answers the monitor labels show their "---" placeholders in the new
   // language; a connected controller rewrites them with its next frame.
   if (session_->connection().no_connection_visible || session_->monitor_view().revision() == 0) {
@@ -308,6 +312,7 @@ files::Settings Application::CurrentSettings() {
   s.zobr_ms = w.grid().ms_box()->isChecked();
   s.ext_monitor = w.ext_monitor().isChecked();
   s.all_poloha_a = w.all_poloha_a().isChecked();
+  s.heat_colours = w.grid().heat_colours();
   return s;
 }
 

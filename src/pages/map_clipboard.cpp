@@ -115,6 +115,7 @@ PastePlan PlanPaste(std::string_view text, int cursor_row, int cursor_column, in
       plan.problem = PasteProblem::kRagged;
       plan.row = static_cast<int>(r) + 1;
       plan.column = static_cast<int>(cells[r].size());
+      plan.columns = static_cast<int>(cells[0].size());
       return plan;
     }
   }
