@@ -73,8 +73,8 @@ Map3DView::Projected Map3DView::Project(double column, double row, int value) co
   const double yr = x * std::sin(a) + y * std::cos(a);
   const double up = z * std::cos(e) + yr * std::sin(e);
   const double near = z * std::sin(e) - yr * std::cos(e);
-  const double scale = std::min(width() / 2.9, height() / 2.3) * zoom_;
-  const QPointF centre(width() / 2.0, height() / 2.0 + 0.05 * height());
+  const double scale = std::min(width() / 3.3, height() / 2.8) * zoom_;
+  const QPointF centre(width() / 2.0, height() / 2.0);
   return {centre + QPointF(xr * scale, -up * scale), near};
 }
 
@@ -136,12 +136,13 @@ void Map3DView::paintEvent(QPaintEvent*) {
   const QPointF tps_out = (floor[0] - floor[1]) / 10;
   for (int j = 0; j <= kLastRow; j += 3)
     label(Project(0, j, lowest_).at, QString::number(kTps[static_cast<std::size_t>(j)]), tps_out);
-  const QPointF post_low = Project(0, kLastRow, lowest_).at;
-  const QPointF post_high = Project(0, kLastRow, highest_).at;
+  // The value post stands at the far corner, away from both axes' labels.
+  const QPointF post_low = Project(kLastColumn, kLastRow, lowest_).at;
+  const QPointF post_high = Project(kLastColumn, kLastRow, highest_).at;
   p.setPen(QPen(QColor(90, 90, 90), 1, Qt::DashLine));
   p.drawLine(post_low, post_high);
   p.setPen(Qt::black);
-  const QPointF post_out(-metrics.horizontalAdvance(QStringLiteral("00000")) / 2, 0);
+  const QPointF post_out(metrics.horizontalAdvance(QStringLiteral("00000")) / 2, 0);
   label(post_low, ValueText(lowest_, surface_.divisor), post_out);
   label(post_high, ValueText(highest_, surface_.divisor), post_out);
   QFont bold = font();
