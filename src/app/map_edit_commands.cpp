@@ -49,6 +49,8 @@ constexpr ActionEntry kSelectionActions[] = {
     {"MenuSelAll", T::kSelectAll, "Ctrl+A"},
 };
 
+static_assert(std::size(kSelectionActions) == 12, "one kept action per entry");
+
 QString Q(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
@@ -66,16 +68,21 @@ MapEditCommands::MapEditCommands(Application& app, PageController& page) : app_(
   ui::GridSelection& selection = grid.selection();
 
   // Tools -> Selection, which the cells' context menu shows as well.
-  auto* tools = w.findChild<QMenu*>(QStringLiteral("MenuTools"));
+  auto* tools = w.menuBar()->findChild<QMenu*>(QStringLiteral("MenuTools"));
   selection_menu_ = new QMenu(&w);
   selection_menu_->setObjectName(QStringLiteral("MenuSelection"));
   if (tools != nullptr) {
     tools->addSeparator();
     tools->addMenu(selection_menu_);
   }
-  for (const ActionEntry& e : kSelectionActions) AddAction(selection_menu_, e.name);
+  // Kept by place, not looked up by name: a search of the window's objects costs as much as
+  // building a small page.
+  for (std::size_t k = 0; k < std::size(kSelectionActions); ++k)
+    selection_actions_[k] = AddAction(selection_menu_, kSelectionActions[k].name);
   const auto on = [&](const char* name, auto&& slot) {
-    connect(w.action(name), &QAction::triggered, this, slot);
+    for (std::size_t k = 0; k < std::size(kSelectionActions); ++k)
+      if (std::string_view(kSelectionActions[k].name) == name)
+        connect(selection_actions_[k], &QAction::triggered, this, slot);
   };
   on("MenuSelSet", [this] { Ask(Op::kSet, 1); });
   on("MenuSelAdd", [this] { Ask(Op::kAdd, 1); });
@@ -93,7 +100,7 @@ MapEditCommands::MapEditCommands(Application& app, PageController& page) : app_(
   // View: heat colours and the 3D map, before the Language menu.
   view_menu_ = new QMenu(&w);
   view_menu_->setObjectName(QStringLiteral("MenuView"));
-  auto* language = w.findChild<QMenu*>(QStringLiteral("MenuLanguage"));
+  auto* language = w.menuBar()->findChild<QMenu*>(QStringLiteral("MenuLanguage"));
   w.menuBar()->insertMenu(language != nullptr ? language->menuAction() : nullptr, view_menu_);
   heat_ = AddAction(view_menu_, "MenuHeatColours");
   heat_->setCheckable(true);
@@ -127,12 +134,12 @@ QAction* MapEditCommands::AddAction(QMenu* menu, const char* name) {
 
 void MapEditCommands::ApplyLanguage() {
   const i18n::Language language = app_.texts().language();
-  ui::MainWindow& w = app_.window();
   selection_menu_->setTitle(Q(i18n::Text(T::kSelectionMenu, language)));
-  for (const ActionEntry& e : kSelectionActions) {
+  for (std::size_t k = 0; k < std::size(kSelectionActions); ++k) {
+    const ActionEntry& e = kSelectionActions[k];
     QString text = Q(i18n::Text(e.caption, language));
     if (*e.keys != '\0') text += QLatin1Char('\t') + QString::fromLatin1(e.keys);
-    w.action(e.name)->setText(text);
+    selection_actions_[k]->setText(text);
   }
   view_menu_->setTitle(Q(i18n::Text(T::kViewMenu, language)));
   heat_->setText(Q(i18n::Text(T::kHeatColours, language)));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <array>
 #include <memory>
 
 #include "pages/map_selection.h"
@@ -52,6 +53,7 @@ class MapEditCommands : public QObject {
   Application& app_;
   PageController& page_;
   QMenu* selection_menu_ = nullptr;
+  std::array<QAction*, 12> selection_actions_{};
   QMenu* view_menu_ = nullptr;
   QAction* heat_ = nullptr;
   QAction* map_3d_ = nullptr;
