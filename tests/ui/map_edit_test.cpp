@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QDateTime>
 #include <QElapsedTimer>
 #include <QImage>
 #include <QLabel>
@@ -19,6 +20,7 @@
 
 #include "app/map_edit_commands.h"
 #include "app/page_controller.h"
+#include "app/print_command.h"
 #include "app_fixture.h"
 #include "model/field_table.h"
 #include "pages/injection_maps.h"
@@ -331,6 +333,24 @@ class MapEditTest : public QObject {
       Type(QStringLiteral("60"));
       Key(Qt::Key_Return);
       QVERIFY(Cell(f, 1, 1)->palette().color(QPalette::Base) != high);
+      // The printout shows the colours; the selection's frame is an editing aid and is not
+      // printed.
+      Key(Qt::Key_A, Qt::ControlModifier);
+      morvek::app::PrintTarget target;
+      target.pdf_path = dir.path() + "/heat.pdf";
+      bool looked = false;
+      target.while_printable = [&] {
+        looked = true;
+        QVERIFY(!f.window().grid().findChild<morvek::ui::SelectionOverlay*>()->isVisible());
+        const QImage page = f.window().grid().grab().toImage();
+        const QPoint at = Cell(f, 3, 3)->geometry().topLeft() + QPoint(3, 3);
+        const QColor printed = page.pixelColor(at * page.devicePixelRatio());
+        QVERIFY2(printed.red() > printed.blue() + 100, qPrintable(printed.name()));
+      };
+      f.app->print_command().set_target(target);
+      f.app->print_command().SpeedButtonPrintClick(QDateTime::currentDateTime());
+      QVERIFY(looked);
+      QVERIFY(f.window().grid().findChild<morvek::ui::SelectionOverlay*>()->isVisible());
       f.window().close();
     }
     AppFixture again(dir.path());
