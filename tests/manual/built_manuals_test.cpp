@@ -60,8 +60,8 @@ TEST_P(BuiltManual, ContentsPointAtTheChaptersAndThePicturesAreIn) {
     EXPECT_TRUE(BodyFollows(lines, at)) << title << " ends page " << page;
   }
 
-  // Both screenshots: the main window and the tuning page.
-  EXPECT_EQ(PictureCount(pdf), 2);
+  // The screenshots: the main window, the heat colours, the 3D map and the tuning page.
+  EXPECT_EQ(PictureCount(pdf), 4);
 }
 
 INSTANTIATE_TEST_SUITE_P(
