@@ -2,9 +2,11 @@
 #include <benchmark/benchmark.h>
 
 #include "model/editor.h"
+#include "pages/injection_maps.h"
 #include "pages/page_catalog.h"
 #include "pages/page_commands.h"
 #include "pages/page_editor.h"
+#include "pages/selection_edit.h"
 
 namespace morvek::pages {
 namespace {
@@ -27,6 +29,33 @@ void BM_MapCellEdit(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_MapCellEdit)->Arg(kAdvancePage)->Arg(kInj1APage);
+
+// One operation on the whole 150-cell map through the edit path (one history entry each), in
+// the coupled mode on map 1A so map 2A moves with it.
+void BM_WholeMapOperation(benchmark::State& state) {
+  model::Editor editor;
+  PageEditor pages(editor);
+  PageValues values;
+  ApplyNew(pages, values, model::DefaultsScope::kWholeImage);
+  SetJetMode(pages, values, kJetModeCoupled);
+  editor.ResetHistory();
+  editor.set_active_page(static_cast<int>(state.range(0)));
+  pages.RefreshActivePage(values);
+  const auto operation = static_cast<SelectionOperation>(state.range(1));
+  double value = operation == SelectionOperation::kScale ? 110 : 1;
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(
+        ApplySelection(pages, values, {operation, MapSelection::WholeMap(), value}).change.changed);
+    // Back and forth, so every round changes the map.
+    value = operation == SelectionOperation::kScale ? 10000 / value : -value;
+  }
+}
+BENCHMARK(BM_WholeMapOperation)
+    ->Args({kAdvancePage, static_cast<int>(SelectionOperation::kAdd)})
+    ->Args({kInj1APage, static_cast<int>(SelectionOperation::kAdd)})
+    ->Args({kInj1APage, static_cast<int>(SelectionOperation::kScale)})
+    ->Args({kInj1APage, static_cast<int>(SelectionOperation::kSmooth)})
+    ->Unit(benchmark::kMicrosecond);
 
 // A page switch: the refresh of a whole page's values.
 void BM_RefreshPage(benchmark::State& state) {

@@ -12,6 +12,7 @@
 #include "app/file_commands.h"
 #include "app/layout_hub_runner.h"
 #include "app/log_commands.h"
+#include "app/map_edit_commands.h"
 #include "app/page_controller.h"
 #include "app/print_command.h"
 #include "app/restore_commands.h"
@@ -68,6 +69,7 @@ Application::Application(ApplicationOptions options)
   highlight_ = std::make_unique<ui::HighlightPainter>(*window_);
   log_ = std::make_unique<LogCommands>(*this);
   analysis_ = std::make_unique<AnalysisCommands>(*this, *page_);
+  map_edit_ = std::make_unique<MapEditCommands>(*this, *page_);
   ConnectWindow();
   // Changes not programmed are kept in the state file; the user is asked once whether to go.
   window_->set_close_guard([this] {
@@ -164,6 +166,7 @@ void Application::Tick() {
   // The live operating point on the page on screen, from the values this tick decoded.
   highlight_->Update(editor_.image(), editor_.active_page(), session_->live_values(),
                      window_->grid().ms_box()->isChecked());
+  map_edit_->Tick();
   Render();
 }
 
@@ -176,6 +179,7 @@ void Application::ApplyLanguage() {
   if (auto* read_only = window_->findChild<QLabel*>(QStringLiteral("LabelReadOnly")))
     read_only->setText(QString::fromUtf8(i18n::Text(i18n::OwnText::kReadOnly, language)));
   if (analysis_) analysis_->ApplyLanguage();
+  map_edit_->ApplyLanguage();
   // While no controller answers the monitor labels show their "---" placeholders in the new
   // language; a connected controller rewrites them with its next frame.
   if (session_->connection().no_connection_visible || session_->monitor_view().revision() == 0) {
@@ -337,6 +341,7 @@ files::Settings Application::CurrentSettings() {
   s.zobr_ms = w.grid().ms_box()->isChecked();
   s.ext_monitor = w.ext_monitor().isChecked();
   s.all_poloha_a = w.all_poloha_a().isChecked();
+  s.heat_colours = w.grid().heat_colours();
   return s;
 }
 

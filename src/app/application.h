@@ -31,6 +31,7 @@ class CompareCommands;
 class EditCommands;
 class FileCommands;
 class LogCommands;
+class MapEditCommands;
 class PageController;
 class PrintCommand;
 class RestoreCommands;
@@ -114,6 +115,7 @@ class Application : public QObject {
   LogCommands& log_commands() { return *log_; }
   CompareCommands& compare_commands() { return *compare_; }
   AnalysisCommands& analysis_commands() { return *analysis_; }
+  MapEditCommands& map_edit_commands() { return *map_edit_; }
   // The limits pass over the image and the settings it bounds (language, ports).
   void RunLimitsPass(int* language_index = nullptr, int* com_port_index = nullptr,
                      int* com_auto_index = nullptr);
@@ -168,6 +170,7 @@ class Application : public QObject {
   std::unique_ptr<ui::HighlightPainter> highlight_;
   std::unique_ptr<LogCommands> log_;
   std::unique_ptr<AnalysisCommands> analysis_;
+  std::unique_ptr<MapEditCommands> map_edit_;
   QTimer timer_;
   int rendered_monitor_revision_ = -1;
   bool rendered_stale_ = false;

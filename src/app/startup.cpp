@@ -10,6 +10,7 @@
 #include "app/application.h"
 #include "app/file_commands.h"
 #include "app/layout_hub_runner.h"
+#include "app/map_edit_commands.h"
 #include "app/page_controller.h"
 #include "files/debug_switch_file.h"
 #include "files/settings.h"
@@ -76,6 +77,7 @@ LoadedIndexes LoadSettings(Application& app, std::uint8_t com_port_index) {
   w.grid().ms_box()->setChecked(s.zobr_ms);
   w.ext_monitor().setChecked(s.ext_monitor);
   w.all_poloha_a().setChecked(s.all_poloha_a);
+  app.map_edit_commands().SetHeatColours(s.heat_colours);
   files::ReadStateFile(app.paths().StateFile(), app.editor().image(), app.editor().all_flags());
   return {s.com_port_index, s.com_auto_index, s.language_index};
 }

@@ -18,6 +18,7 @@ constexpr std::string_view kActivePage = "PageControl1->ActivePageIndex";
 constexpr std::string_view kZobrMs = "CheckBoxZobrMs_Uni->Checked";
 constexpr std::string_view kExtMonitor = "CheckBoxExtMonitor->Checked";
 constexpr std::string_view kAllPolohaA = "CheckBoxAll_PolohaA->Checked";
+constexpr std::string_view kHeatColours = "HeatColours";
 
 std::uint8_t LowByte(int v) { return static_cast<std::uint8_t>(v & 0xFF); }
 
@@ -41,6 +42,7 @@ Settings LoadSettings(const IniFile& ini, const Settings& current) {
   r.zobr_ms = ini.ReadInteger(s, kZobrMs, current.zobr_ms ? 1 : 0) != 0;
   r.ext_monitor = ini.ReadInteger(s, kExtMonitor, current.ext_monitor ? 1 : 0) != 0;
   r.all_poloha_a = ini.ReadInteger(s, kAllPolohaA, current.all_poloha_a ? 1 : 0) != 0;
+  r.heat_colours = ini.ReadInteger(kViewSection, kHeatColours, current.heat_colours ? 1 : 0) != 0;
   return r;
 }
 
@@ -59,6 +61,9 @@ void SaveSettings(IniFile& ini, const Settings& settings) {
   ini.WriteInteger(s, kZobrMs, settings.zobr_ms ? 1 : 0);
   ini.WriteInteger(s, kExtMonitor, settings.ext_monitor ? 1 : 0);
   ini.WriteInteger(s, kAllPolohaA, settings.all_poloha_a ? 1 : 0);
+  const bool written_before = ini.ReadInteger(kViewSection, kHeatColours, -1) != -1;
+  if (settings.heat_colours || written_before)
+    ini.WriteInteger(kViewSection, kHeatColours, settings.heat_colours ? 1 : 0);
 }
 
 }  // namespace morvek::files

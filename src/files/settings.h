@@ -27,12 +27,17 @@ struct Settings {
   bool zobr_ms = false;
   bool ext_monitor = false;
   bool all_poloha_a = false;
+  // The map grid's heat colours, in a section of their own ("VIEW", "HeatColours"). Written
+  // once the switch has been on, so the thirteen keys stand as they were until then.
+  bool heat_colours = false;
 };
+
+inline constexpr std::string_view kViewSection = "VIEW";
 
 // Reads every key with the value in current as its default; "ComPort" and "ComPortAuto" are
 // stored one above their index. An active page outside the editing pages keeps current.
 Settings LoadSettings(const IniFile& ini, const Settings& current);
-// Writes the thirteen keys in their fixed order.
+// Writes the thirteen keys in their fixed order, then the view section.
 void SaveSettings(IniFile& ini, const Settings& settings);
 
 }  // namespace morvek::files

@@ -27,6 +27,8 @@ std::vector<std::string> BuildList() {
     names.push_back("CSpinButton_Uni_" + std::to_string(i));
   names.insert(names.end(), {"CSpinButtonTools_Uni", std::string(kGridAllName),
                              std::string(kGridTpsName), "CheckBoxZobrMs_Uni"});
+  // The selection's frame and value box are editing aids; the heat colours print.
+  names.insert(names.end(), {"SelectionOverlay", "SelectionPrompt"});
   for (int k = 0; k < kAdvanceMiscSpinners; ++k) names.push_back(GridMiscName(k));
   // The injection position page.
   add_array("Rpm_PolohaA", kPositionPoints);

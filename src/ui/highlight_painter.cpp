@@ -5,19 +5,13 @@
 #include <QWidget>
 #include <algorithm>
 
-#include "ui/colours.h"
+#include "ui/cell_paint.h"
 #include "ui/main_window.h"
 #include "ui/map_grid.h"
 #include "ui/page_table.h"
 
 namespace morvek::ui {
 namespace {
-
-void PaintEdit(QWidget& edit, bool live) {
-  QPalette palette = edit.palette();
-  palette.setColor(QPalette::Base, ToQColor(live ? link::Colour::kLime : link::Colour::kWindow));
-  edit.setPalette(palette);
-}
 
 void PaintBold(QWidget& button, bool live) {
   QFont font = button.font();
@@ -28,10 +22,9 @@ void PaintBold(QWidget& button, bool live) {
 void PaintOne(QWidget& widget, pages::MarkStyle style, bool live) {
   switch (style) {
     case pages::MarkStyle::kEdit:
-      PaintEdit(widget, live);
-      break;
     case pages::MarkStyle::kLabel:
-      SetBackground(widget, live ? link::Colour::kLime : link::Colour::kButtonFace);
+      // A map cell may carry a heat colour under the mark.
+      SetCellLive(widget, live);
       break;
     case pages::MarkStyle::kBoldButton:
       PaintBold(widget, live);

@@ -258,7 +258,12 @@ void MainWindow::ConnectCommands() {
 }
 
 QAction* MainWindow::action(std::string_view name) const {
-  return findChild<QAction*>(QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())));
+  // Found once: the layout pass asks on every monitor frame, and a search goes through every
+  // object of the window.
+  const QString key = QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
+  QPointer<QAction>& found = actions_[key];
+  if (found == nullptr) found = findChild<QAction*>(key);
+  return found;
 }
 
 void MainWindow::RenderStatusLine(const link::StatusLineState& state) {

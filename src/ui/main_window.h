@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QHash>
 #include <QMainWindow>
+#include <QPointer>
 #include <array>
 #include <functional>
 #include <memory>
@@ -114,6 +116,7 @@ class MainWindow : public QMainWindow {
   std::unique_ptr<MonitorRenderer> monitor_;
   QLabel* pending_pages_ = nullptr;
   std::function<bool()> close_guard_;
+  mutable QHash<QString, QPointer<QAction>> actions_;
 };
 
 }  // namespace morvek::ui

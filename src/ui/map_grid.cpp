@@ -8,7 +8,11 @@
 #include <QSignalBlocker>
 #include <QSpinBox>
 
+#include "pages/heat_scale.h"
+#include "ui/cell_paint.h"
+#include "ui/grid_selection.h"
 #include "ui/spin_button.h"
+#include "ui/value_prompt.h"
 #include "ui/widget_factory.h"
 
 namespace morvek::ui {
@@ -46,6 +50,8 @@ MapGrid::MapGrid(QWidget* parent) : QGroupBox(parent) {
   BuildCells();
   BuildBottomRow();
   outer->addStretch(1);
+  // Last, so its overlay lies over every cell.
+  selection_ = new GridSelection(*this);
 }
 
 void MapGrid::BuildAxes() {
@@ -137,6 +143,8 @@ void MapGrid::BuildBottomRow() {
   row->addWidget(misc_[1]);
   row->addWidget(cyl_corr_);
   row->addStretch(1);
+  prompt_ = new ValuePrompt(this);
+  row->addWidget(prompt_);
   zobr_ms_ = MakeCheckBox(QStringLiteral("CheckBoxZobrMs_Uni"), QStringLiteral("Ms"), this);
   zobr_ms_->setFocusPolicy(Qt::NoFocus);
   row->addWidget(zobr_ms_);
@@ -157,13 +165,48 @@ void MapGrid::SetAdvanceCaptions(const QString& base_advance, const QString& cyl
 void MapGrid::Show(const MapPageView& view) {
   // The values, ranges and boxes come from the page values; only the millisecond texts are
   // the grid's own.
-  if (!view.show_ms) return;
-  setUpdatesEnabled(false);
-  for (int k = 0; k < model::kMapCells; ++k) {
-    const QString text = QString::fromStdString(view.ms_texts[k]);
-    if (ms_[k]->text() != text) ms_[k]->setText(text);
+  shown_ = view;
+  if (view.show_ms) {
+    setUpdatesEnabled(false);
+    for (int k = 0; k < model::kMapCells; ++k) {
+      const QString text = QString::fromStdString(view.ms_texts[k]);
+      if (ms_[k]->text() != text) ms_[k]->setText(text);
+    }
+    setUpdatesEnabled(true);
   }
-  setUpdatesEnabled(true);
+  if (heat_) PaintHeat();
+  emit mapShown();
+}
+
+QString MapGrid::CellText(int row, int column) const {
+  const int k = model::MapElement(row, column);
+  if (ms_[k]->isVisible() || (shown_.show_ms && !cells_[k]->isVisible()))
+    return ms_[k]->text().trimmed();
+  return cells_[k]->cleanText();
+}
+
+void MapGrid::SetHeatColours(bool on) {
+  if (on == heat_) return;
+  heat_ = on;
+  if (on) {
+    PaintHeat();
+    return;
+  }
+  for (int k = 0; k < model::kMapCells; ++k) {
+    SetCellHeat(*cells_[k], QColor(), false);
+    SetCellHeat(*ms_[k], QColor(), false);
+  }
+}
+
+void MapGrid::PaintHeat() {
+  const auto colours = pages::HeatColours(shown_.cells);
+  for (int k = 0; k < model::kMapCells; ++k) {
+    const pages::HeatRgb c = colours[k];
+    const QColor colour(c.r, c.g, c.b);
+    const bool light = pages::NeedsLightText(c);
+    SetCellHeat(*cells_[k], colour, light);
+    SetCellHeat(*ms_[k], colour, light);
+  }
 }
 
 void MapGrid::PlaceLastRow(int grid_row) {
@@ -208,6 +251,7 @@ void MapGrid::SetDisplayMode(pages::GridDisplayMode mode) {
   tps_caption_->setVisible(!single_row);
   const bool columns = mode == M::kEditable || mode == M::kMillisecondsEditable;
   for (SpinButton* column : columns_) column->setVisible(columns);
+  selection_->SetRows(single_row ? model::kMapRows - 1 : 0, model::kMapRows - 1);
   setUpdatesEnabled(true);
 }
 

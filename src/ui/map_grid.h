@@ -14,7 +14,9 @@ class QSpinBox;
 
 namespace morvek::ui {
 
+class GridSelection;
 class SpinButton;
+class ValuePrompt;
 
 // The single 15 x 10 map grid that the three map pages share, with its rpm axis, throttle row
 // captions, column and tools spin buttons, check boxes and the advance page's extra values.
@@ -38,6 +40,16 @@ class MapGrid : public QGroupBox {
   QCheckBox* ms_box() const { return zobr_ms_; }
   QSpinBox* advance_misc(int k) const { return misc_[k]; }
   QLabel* jet_mode_label() const { return jet_mode_; }
+  GridSelection& selection() const { return *selection_; }
+  ValuePrompt& prompt() const { return *prompt_; }
+  // What the grid showed last: the page, its cells and axis.
+  const MapPageView& shown() const { return shown_; }
+  // The text a cell shows now: its number, or its time in the "Ms" view.
+  QString CellText(int row, int column) const;
+
+  // Heat colours: each cell coloured by its value over the map's range, from the next Show on.
+  void SetHeatColours(bool on);
+  bool heat_colours() const { return heat_; }
 
   // Shows a map page's values (the millisecond texts included).
   void Show(const MapPageView& view);
@@ -47,12 +59,17 @@ class MapGrid : public QGroupBox {
   // The captions of the advance page's extra values, in the window's language.
   void SetAdvanceCaptions(const QString& base_advance, const QString& cylinder_correction);
 
+ signals:
+  // After every Show: an edit, a refresh or another map page.
+  void mapShown();
+
  private:
   void BuildAxes();
   void BuildCells();
   void BuildBottomRow();
   // Puts the cells of row 9 into this row of the grid's layout.
   void PlaceLastRow(int grid_row);
+  void PaintHeat();
 
   std::array<QSpinBox*, model::kMapColumns> rpm_{};
   std::array<QSpinBox*, model::kMapCells> cells_{};
@@ -70,6 +87,10 @@ class MapGrid : public QGroupBox {
   QCheckBox* zobr_ms_ = nullptr;
   QFrame* bevel_ = nullptr;
   pages::GridDisplayMode mode_ = pages::GridDisplayMode::kEditable;
+  GridSelection* selection_ = nullptr;
+  ValuePrompt* prompt_ = nullptr;
+  MapPageView shown_;
+  bool heat_ = false;
 };
 
 }  // namespace morvek::ui

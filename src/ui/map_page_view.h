@@ -21,6 +21,10 @@ struct MapPageView {
   int page = kAdvancePage;
   bool show_ms = false;
   std::array<std::string, model::kMapCells> ms_texts{};
+  // The cells as the grid shows them (degrees, percent, or microseconds with show_ms) and the
+  // rpm axis in rpm: what the heat colours and the 3D map are drawn from.
+  std::array<int, model::kMapCells> cells{};
+  std::array<int, model::kMapColumns> rpm{};
 };
 
 // page must be a map page.

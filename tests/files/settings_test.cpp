@@ -139,5 +139,20 @@ TEST(Settings, SavedAtomicallyAndLoadedBack) {
   EXPECT_EQ(ini.Save(path.parent_path() / "missing_dir" / "x.ini"), FileError::kCannotOpen);
 }
 
+TEST(Settings, HeatColoursHaveTheirOwnSectionOnceSwitchedOn) {
+  IniFile ini = IniFile::Parse("");
+  Settings s;
+  SaveSettings(ini, s);
+  EXPECT_EQ(ini.Text().find("VIEW"), std::string::npos);  // never on: the file as before
+  s.heat_colours = true;
+  SaveSettings(ini, s);
+  EXPECT_NE(ini.Text().find("[VIEW]\r\nHeatColours=1\r\n"), std::string::npos);
+  EXPECT_TRUE(LoadSettings(ini, Settings{}).heat_colours);
+  s.heat_colours = false;
+  SaveSettings(ini, s);
+  EXPECT_NE(ini.Text().find("[VIEW]\r\nHeatColours=0\r\n"), std::string::npos);
+  EXPECT_FALSE(LoadSettings(ini, Settings{}).heat_colours);
+}
+
 }  // namespace
 }  // namespace morvek::files

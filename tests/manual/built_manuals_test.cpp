@@ -60,8 +60,9 @@ TEST_P(BuiltManual, ContentsPointAtTheChaptersAndThePicturesAreIn) {
     EXPECT_TRUE(BodyFollows(lines, at)) << title << " ends page " << page;
   }
 
-  // The screenshots: the main window, the tuning page and the log analysis twice.
-  EXPECT_EQ(PictureCount(pdf), 4);
+  // The screenshots: the main window, the heat colours, the 3D map, the tuning page and the log
+  // analysis twice.
+  EXPECT_EQ(PictureCount(pdf), 6);
 }
 
 INSTANTIATE_TEST_SUITE_P(
