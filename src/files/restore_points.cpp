@@ -241,8 +241,9 @@ FileError RestorePointStore::Add(RestorePoint& point, std::string* reason) {
     return FileError::kCannotOpen;
   }
   const std::string id = NewId(point.time_ms);
-  const FileError error = WriteFileAtomically(directory_ / (id + std::string(kExtension)),
-                                              SerializeRestorePoint(point), reason);
+  const FileError error =
+      WriteFileAtomically(directory_ / (id + std::string(kExtension)), SerializeRestorePoint(point),
+                          reason, LinkPolicy::kNever);
   if (error != FileError::kOk) return error;
   point.id = id;
   Prune();

@@ -7,7 +7,9 @@
 #include <sys/sysmacros.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <filesystem>
+#include <fstream>
 
 #include "files/parameter_file_writer.h"
 #include "model/editor.h"
@@ -130,6 +132,47 @@ TEST_F(FileIoTest, StaleTemporaryFilesDoNotStandInTheWay) {
   EXPECT_EQ(WriteFileAtomically(target, "fresh"), FileError::kOk);
   EXPECT_EQ(ReadWholeFile(target), "fresh");
   EXPECT_EQ(EntriesInDir(), 101);
+}
+
+// What an interrupted save left behind goes with the next save into the folder once it is a day
+// old; anything else, and what a save still running may be writing, stays.
+TEST_F(FileIoTest, StaleTemporaryFilesOfInterruptedSavesAreRemoved) {
+  const auto now = fs::file_time_type::clock::now();
+  struct Case {
+    const char* name;
+    std::chrono::hours age;
+    bool kept;
+  } cases[] = {
+      {".data.ign.4242-0-981276.tmp", std::chrono::hours(25), false},
+      {".other.ign.17-3-5.tmp", std::chrono::hours(24 * 30), false},  // any file of the folder
+      {".data.ign.4242-1-981276.tmp", std::chrono::hours(23), true},  // maybe a save running
+      {".data.ign.tmp", std::chrono::hours(48), true},
+      {"data.ign.4242-0-981276.tmp", std::chrono::hours(48), true},  // not hidden: not ours
+      {".data.ign.42x-0-981276.tmp", std::chrono::hours(48), true},
+      {".data.ign.4242-0.tmp", std::chrono::hours(48), true},
+      {".data.ign.4242-0-981276.tmp.bak", std::chrono::hours(48), true},
+      {"..1-2-3.tmp", std::chrono::hours(48), true},
+  };
+  for (const Case& c : cases) {
+    std::ofstream(dir_ / c.name) << "half a save";
+    fs::last_write_time(dir_ / c.name, now - c.age);
+  }
+  fs::create_directory(dir_ / ".folder.ign.1-2-3.tmp");
+  fs::last_write_time(dir_ / ".folder.ign.1-2-3.tmp", now - std::chrono::hours(48));
+
+  ASSERT_EQ(WriteFileAtomically(dir_ / "data.ign", "fresh"), FileError::kOk);
+  for (const Case& c : cases) EXPECT_EQ(fs::exists(dir_ / c.name), c.kept) << c.name;
+  EXPECT_TRUE(fs::is_directory(dir_ / ".folder.ign.1-2-3.tmp"));
+  EXPECT_EQ(ReadWholeFile(dir_ / "data.ign"), "fresh");
+}
+
+TEST(FileIo, TemporaryFileNamesAreRecognised) {
+  EXPECT_TRUE(IsTemporaryFileName(".bike.ign.1-0-7.tmp"));
+  EXPECT_TRUE(IsTemporaryFileName(".a.b.c.99999-12-1000000006.tmp"));
+  for (const char* name :
+       {"bike.ign.1-0-7.tmp", ".bike.ign.1-0-7", ".bike.ign.1-0-.tmp", ".bike.ign.-0-7.tmp",
+        ".bike.ign.1-0-7-8.tmp", ".1-0-7.tmp", ".tmp", "", ".bike.ign.1_0_7.tmp"})
+    EXPECT_FALSE(IsTemporaryFileName(name)) << name;
 }
 
 TEST_F(FileIoTest, FullDiskKeepsTheOldFileWhole) {
