@@ -73,6 +73,8 @@ enum class OwnText : std::uint8_t {
   kVerifyDiffers,      // a failed verify: the page that differs, then its fields
   kPrintedTo,          // the message line after a printout went to a PDF file, before its path
   kNotPrinted,         // the message line when a printout failed, before where it should go
+  kLogNameTaken,       // a data log asked for under a name that exists, before the name
+  kLogParameterName,   // a data log asked for under a name ending in .ign, before the name
   kCount
 };
 

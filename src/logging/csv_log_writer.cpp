@@ -56,33 +56,40 @@ std::string CsvRowLine(const LogRow& row) {
   return line;
 }
 
-std::unique_ptr<CsvLogWriter> CsvLogWriter::Open(const std::string& path, std::string& error) {
+std::unique_ptr<CsvLogWriter> CsvLogWriter::Open(const std::string& path, std::string& error,
+                                                 Refusal* refusal) {
+  auto refuse = [&](Refusal why, std::string reason) {
+    if (refusal != nullptr) *refusal = why;
+    error = std::move(reason);
+    return nullptr;
+  };
+  if (refusal != nullptr) *refusal = Refusal::kNone;
   constexpr const char* kNewFileOnly = "; a data log is written only to a new file";
   if (NamesAParameterFile(path)) {
-    error = "a name ending in .ign is a parameter file, never a data log";
-    return nullptr;
+    return refuse(Refusal::kParameterName,
+                  "a name ending in .ign is a parameter file, never a data log");
   }
   files::SystemFailure failure;
   files::PlatformFile file = files::PlatformFile::CreateNew(path, 0644, &failure);
   if (!file.is_open()) {
-    error = failure.reason;
     files::FileStatus taken;
-    if (failure.exists_already && files::StatusOf(path, false, taken))
-      error = taken.kind == files::FileKind::kRegular
-                  ? std::string("the file exists already") + kNewFileOnly
-                  : "it is " + std::string(files::KindName(taken.kind)) + kNewFileOnly;
-    return nullptr;
+    if (!failure.exists_already || !files::StatusOf(path, false, taken))
+      return refuse(Refusal::kSystem, failure.reason);
+    return refuse(Refusal::kNameTaken,
+                  taken.kind == files::FileKind::kRegular
+                      ? std::string("the file exists already") + kNewFileOnly
+                      : "it is " + std::string(files::KindName(taken.kind)) + kNewFileOnly);
   }
   // Only a regular file is written; the name was new, so this is a last guard.
   files::FileStatus status;
   if (!file.Status(status, &failure) || status.kind != files::FileKind::kRegular) {
-    error = "it is " + std::string(files::KindName(status.kind)) + kNewFileOnly;
-    return nullptr;
+    return refuse(Refusal::kNameTaken,
+                  "it is " + std::string(files::KindName(status.kind)) + kNewFileOnly);
   }
   std::unique_ptr<CsvLogWriter> writer(new CsvLogWriter(std::move(file), path));
   if (!writer->WriteAll(CsvHeaderLine())) {
-    error = writer->error();
-    return nullptr;
+    files::RemoveFile(path);  // the file was made here and holds no row
+    return refuse(Refusal::kSystem, writer->error());
   }
   return writer;
 }

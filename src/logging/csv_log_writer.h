@@ -20,11 +20,20 @@ std::string CsvRowLine(const LogRow& row);
 // closed, and the rows already written stay.
 class CsvLogWriter {
  public:
+  // Why Open made no log, for a message in the user's language.
+  enum class Refusal : std::uint8_t {
+    kNone,
+    kNameTaken,      // something exists under the name (a file, a FIFO, a device, a link)
+    kParameterName,  // the name ends in ".ign"
+    kSystem,         // the system refused (a missing or read-only folder, a full disk)
+  };
+
   // Creates the file and writes the header. A log never takes the place of anything: a name
   // that exists (a file, a FIFO, a device, a link) is refused, and so is a name ending in
   // ".ign", which belongs to parameter files. Nothing on failure, with the reason in `error`
   // (a name taken, a read-only folder, a full disk).
-  static std::unique_ptr<CsvLogWriter> Open(const std::string& path, std::string& error);
+  static std::unique_ptr<CsvLogWriter> Open(const std::string& path, std::string& error,
+                                            Refusal* refusal = nullptr);
   ~CsvLogWriter();
   CsvLogWriter(const CsvLogWriter&) = delete;
   CsvLogWriter& operator=(const CsvLogWriter&) = delete;

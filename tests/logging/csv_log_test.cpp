@@ -80,33 +80,44 @@ TEST_F(CsvLogTest, ALogNeverTakesThePlaceOfAnything) {
   const fs::path tune = dir_ / "tune.csv";
   std::ofstream(tune, std::ios::binary) << "KALVORIN_KEY";
   fs::create_directory(dir_ / "folder");
-  fs::create_symlink(dir_ / "nowhere.csv", dir_ / "link.csv");
+  std::error_code no_links;  // Windows makes links only with a privilege
+  fs::create_symlink(dir_ / "nowhere.csv", dir_ / "link.csv", no_links);
   const std::string kNew = "; a data log is written only to a new file";
+  using Refusal = CsvLogWriter::Refusal;
+  const std::string kIgn = "a name ending in .ign is a parameter file, never a data log";
   struct Case {
     std::string path;
+    Refusal refusal;
     std::string reason;
   };
   std::vector<Case> cases = {
-      {tune.string(), "the file exists already" + kNew},
-      {(dir_ / "folder").string(), "it is a directory" + kNew},
-      {(dir_ / "link.csv").string(), "it is a symbolic link" + kNew},
-      {(dir_ / "tune.ign").string(), "a name ending in .ign is a parameter file, never a data log"},
-      {(dir_ / "TUNE.IGN").string(), "a name ending in .ign is a parameter file, never a data log"},
-      {(dir_ / "missing" / "x.csv").string(), "No such file or directory"},
+      {tune.string(), Refusal::kNameTaken, "the file exists already" + kNew},
+      {(dir_ / "folder").string(), Refusal::kNameTaken, "it is a directory" + kNew},
+      {(dir_ / "tune.ign").string(), Refusal::kParameterName, kIgn},
+      {(dir_ / "TUNE.Ign").string(), Refusal::kParameterName, kIgn},
+      {(dir_ / "missing" / "x.csv").string(), Refusal::kSystem, "No such file or directory"},
   };
-#ifndef _WIN32
-  cases.push_back({"/dev/null", "it is a character device" + kNew});
-  cases.push_back({"/dev/full", "it is a character device" + kNew});
+  if (!no_links)
+    cases.push_back(
+        {(dir_ / "link.csv").string(), Refusal::kNameTaken, "it is a symbolic link" + kNew});
+#ifdef _WIN32
+  cases.push_back({"NUL", Refusal::kNameTaken, "it is a character device" + kNew});
+#else
+  cases.push_back({"/dev/null", Refusal::kNameTaken, "it is a character device" + kNew});
+  cases.push_back({"/dev/full", Refusal::kNameTaken, "it is a character device" + kNew});
 #endif
   for (const Case& c : cases) {
     std::string error;
-    EXPECT_FALSE(CsvLogWriter::Open(c.path, error)) << c.path;
+    Refusal refusal = Refusal::kNone;
+    EXPECT_FALSE(CsvLogWriter::Open(c.path, error, &refusal)) << c.path;
+    EXPECT_EQ(refusal, c.refusal) << c.path;
     EXPECT_EQ(error, c.reason) << c.path;
   }
   EXPECT_EQ(Slurp(tune), "KALVORIN_KEY");
   EXPECT_FALSE(fs::exists(dir_ / "tune.ign"));
   EXPECT_FALSE(fs::exists(dir_ / "nowhere.csv")) << "the link is not followed";
-  EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 3);
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()),
+            no_links ? 2 : 3);
 }
 
 #ifndef _WIN32
