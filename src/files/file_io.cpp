@@ -193,7 +193,7 @@ FileError WriteFileAtomically(const fs::path& path, std::string_view text, std::
   if (exists && !file.TakeModeOf(old, &failure)) return abandon(FileError::kWriteFailed);
   if (!file.Write(text, &failure) || !file.Sync(&failure)) return abandon(FileError::kWriteFailed);
   if (!file.Close(&failure)) return abandon(FileError::kWriteFailed);
-  if (!ReplaceFile(temporary, target, &failure)) return abandon(FileError::kRenameFailed);
+  if (!MoveIntoPlace(temporary, target, &failure)) return abandon(FileError::kRenameFailed);
   RemoveStaleTemporaries(target);
   return FileError::kOk;
 }

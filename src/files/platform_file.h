@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <ctime>
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -59,6 +60,10 @@ std::uint32_t EffectiveUser();
 // This process's number, for names no other process uses.
 unsigned long ProcessNumber();
 
+// A moment as a calendar date and time, in UTC or in the user's time zone; false when the
+// system cannot say.
+bool CalendarTime(std::time_t moment, bool local, std::tm& calendar);
+
 // An open file; closed on destruction.
 class PlatformFile {
  public:
@@ -101,7 +106,7 @@ class PlatformFile {
 // Puts the finished file `replacement` in the place of `target` in one step, whether or not
 // target exists; target's old content stays when this fails. The change of name is on the disk
 // when this returns true.
-bool ReplaceFile(const std::filesystem::path& replacement, const std::filesystem::path& target,
+bool MoveIntoPlace(const std::filesystem::path& replacement, const std::filesystem::path& target,
                  SystemFailure* failure = nullptr);
 
 // Removes a file (never a folder); false when it could not be removed.

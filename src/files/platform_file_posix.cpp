@@ -73,6 +73,10 @@ std::uint32_t EffectiveUser() { return ::geteuid(); }
 
 unsigned long ProcessNumber() { return static_cast<unsigned long>(::getpid()); }
 
+bool CalendarTime(std::time_t moment, bool local, std::tm& calendar) {
+  return (local ? ::localtime_r(&moment, &calendar) : ::gmtime_r(&moment, &calendar)) != nullptr;
+}
+
 PlatformFile PlatformFile::CreateNew(const fs::path& path, unsigned mode, SystemFailure* failure) {
   // O_EXCL never follows a link, and O_NONBLOCK keeps even an odd name from holding us up.
   const int fd =
@@ -162,7 +166,7 @@ bool PlatformFile::Close(SystemFailure* failure) {
   return ::close(fd) == 0 || Failed(failure, errno);
 }
 
-bool ReplaceFile(const fs::path& replacement, const fs::path& target, SystemFailure* failure) {
+bool MoveIntoPlace(const fs::path& replacement, const fs::path& target, SystemFailure* failure) {
   if (::rename(replacement.c_str(), target.c_str()) != 0) return Failed(failure, errno);
   // The rename itself is made durable; a folder that cannot be synced changes nothing.
   const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");

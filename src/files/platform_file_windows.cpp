@@ -11,6 +11,22 @@ namespace {
 namespace fs = std::filesystem;
 
 std::string Describe(DWORD error) {
+  // The reasons users meet most read as they do on the other systems.
+  switch (error) {
+    case ERROR_FILE_NOT_FOUND:
+    case ERROR_PATH_NOT_FOUND:
+      return "No such file or directory";
+    case ERROR_ACCESS_DENIED:
+      return "Permission denied";
+    case ERROR_DISK_FULL:
+    case ERROR_HANDLE_DISK_FULL:
+      return "No space left on device";
+    case ERROR_FILE_EXISTS:
+    case ERROR_ALREADY_EXISTS:
+      return "File exists";
+    default:
+      break;
+  }
   char* text = nullptr;
   const DWORD length = FormatMessageA(
       FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
@@ -49,31 +65,46 @@ FileKind KindOf(DWORD attributes) {
 
 }  // namespace
 
-bool StatusOf(const fs::path& path, bool follow_links, FileStatus& status, SystemFailure* failure) {
-  WIN32_FILE_ATTRIBUTE_DATA data{};
-  if (!GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data)) {
-    const DWORD error = GetLastError();
-    if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND) {
-      status = FileStatus{};
-      return true;
-    }
-    return Failed(failure, error);
+// What an open handle says it is: a name such as NUL or COM1 is a device wherever it stands.
+FileKind KindOfHandle(HANDLE h, DWORD attributes) {
+  switch (GetFileType(h)) {
+    case FILE_TYPE_CHAR:
+      return FileKind::kCharacterDevice;
+    case FILE_TYPE_PIPE:
+      return FileKind::kFifo;
+    case FILE_TYPE_DISK:
+      return KindOf(attributes);
+    default:
+      return FileKind::kOther;
   }
+}
+
+bool StatusOf(const fs::path& path, bool follow_links, FileStatus& status, SystemFailure* failure) {
   status = FileStatus{};
-  status.kind = KindOf(data.dwFileAttributes);
-  if (!follow_links && (data.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0)
+  WIN32_FILE_ATTRIBUTE_DATA data{};
+  const bool named = GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data);
+  const DWORD error = named ? ERROR_SUCCESS : GetLastError();
+  if (!named && (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND)) return true;
+  if (named && !follow_links && (data.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0) {
     status.kind = FileKind::kSymbolicLink;
-  status.mode = ModeOf(data.dwFileAttributes);
-  status.size = (static_cast<std::uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
-  if (status.kind == FileKind::kRegular && follow_links) {
-    // A name such as NUL or COM1 is a device wherever it stands.
-    const HANDLE h = CreateFileW(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                 OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
-    if (h != INVALID_HANDLE_VALUE) {
-      if (GetFileType(h) == FILE_TYPE_CHAR) status.kind = FileKind::kCharacterDevice;
-      if (GetFileType(h) == FILE_TYPE_PIPE) status.kind = FileKind::kFifo;
-      CloseHandle(h);
-    }
+    return true;
+  }
+  // Opening without access asks for nothing and works for devices as well as files.
+  const HANDLE h =
+      CreateFileW(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                  OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+  if (h == INVALID_HANDLE_VALUE) {
+    if (!named) return Failed(failure, error);
+    status.kind = KindOf(data.dwFileAttributes);
+  } else {
+    status.kind = KindOfHandle(h, named ? data.dwFileAttributes : 0);
+    CloseHandle(h);
+  }
+  if (named) {
+    status.mode = ModeOf(data.dwFileAttributes);
+    status.size = (static_cast<std::uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+  } else {
+    status.mode = 0644;
   }
   return true;
 }
@@ -88,6 +119,10 @@ bool MayWrite(const fs::path& path, SystemFailure* failure) {
 std::uint32_t EffectiveUser() { return 0; }
 
 unsigned long ProcessNumber() { return GetCurrentProcessId(); }
+
+bool CalendarTime(std::time_t moment, bool local, std::tm& calendar) {
+  return (local ? localtime_s(&calendar, &moment) : gmtime_s(&calendar, &moment)) == 0;
+}
 
 PlatformFile PlatformFile::CreateNew(const fs::path& path, unsigned mode, SystemFailure* failure) {
   // CREATE_NEW fails on any existing name, a link included.
@@ -129,18 +164,9 @@ PlatformFile& PlatformFile::operator=(PlatformFile&& other) noexcept {
 
 bool PlatformFile::Status(FileStatus& status, SystemFailure* failure) const {
   status = FileStatus{};
-  switch (GetFileType(Handle(handle_))) {
-    case FILE_TYPE_CHAR:
-      status.kind = FileKind::kCharacterDevice;
-      return true;
-    case FILE_TYPE_PIPE:
-      status.kind = FileKind::kFifo;
-      return true;
-    case FILE_TYPE_DISK:
-      break;
-    default:
-      status.kind = FileKind::kOther;
-      return true;
+  if (GetFileType(Handle(handle_)) != FILE_TYPE_DISK) {
+    status.kind = KindOfHandle(Handle(handle_), 0);
+    return true;
   }
   BY_HANDLE_FILE_INFORMATION info{};
   if (!GetFileInformationByHandle(Handle(handle_), &info)) return Failed(failure, GetLastError());
@@ -197,7 +223,7 @@ bool PlatformFile::Close(SystemFailure* failure) {
   return CloseHandle(h) || Failed(failure, GetLastError());
 }
 
-bool ReplaceFile(const fs::path& replacement, const fs::path& target, SystemFailure* failure) {
+bool MoveIntoPlace(const fs::path& replacement, const fs::path& target, SystemFailure* failure) {
   // ReplaceFileW keeps the target's attributes, security and creation time; it needs the
   // target to exist. A new name is a plain move, written through to the disk.
   if (GetFileAttributesW(target.c_str()) != INVALID_FILE_ATTRIBUTES &&

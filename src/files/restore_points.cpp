@@ -6,6 +6,8 @@
 #include <ctime>
 #include <system_error>
 
+#include "files/platform_file.h"
+
 namespace morvek::files {
 namespace {
 
@@ -191,7 +193,7 @@ std::optional<RestorePoint> ParseRestorePoint(std::string_view text) {
 std::string FormatLocalTime(std::int64_t time_ms) {
   const std::time_t seconds = static_cast<std::time_t>(time_ms / 1000);
   std::tm tm{};
-  if (!localtime_r(&seconds, &tm)) return std::to_string(time_ms);
+  if (!CalendarTime(seconds, true, tm)) return std::to_string(time_ms);
   char text[32];
   std::strftime(text, sizeof text, "%Y-%m-%d %H:%M:%S", &tm);
   return text;
@@ -221,7 +223,7 @@ fs::path RestorePointStore::DirectoryIn(const fs::path& config_directory) {
 std::string RestorePointStore::NewId(std::int64_t time_ms) const {
   const std::time_t seconds = static_cast<std::time_t>(time_ms / 1000);
   std::tm tm{};
-  gmtime_r(&seconds, &tm);
+  CalendarTime(seconds, false, tm);
   char stamp[40];
   std::strftime(stamp, sizeof stamp, "%Y%m%d-%H%M%S", &tm);
   char id[64];
