@@ -107,7 +107,7 @@ class PlatformFile {
 // target exists; target's old content stays when this fails. The change of name is on the disk
 // when this returns true.
 bool MoveIntoPlace(const std::filesystem::path& replacement, const std::filesystem::path& target,
-                 SystemFailure* failure = nullptr);
+                   SystemFailure* failure = nullptr);
 
 // Removes a file (never a folder); false when it could not be removed.
 bool RemoveFile(const std::filesystem::path& path);
