@@ -230,7 +230,9 @@ std::string RestorePointStore::NewId(std::int64_t time_ms) const {
   std::snprintf(id, sizeof id, "%s-%03d", stamp, static_cast<int>(time_ms % 1000));
   std::string candidate = id;
   std::error_code ec;
-  for (int n = 2; fs::exists(directory_ / (candidate + std::string(kExtension)), ec); ++n)
+  // A name taken by anything, a dangling link included, is passed over.
+  for (int n = 2;
+       fs::exists(fs::symlink_status(directory_ / (candidate + std::string(kExtension)), ec)); ++n)
     candidate = std::string(id) + "-" + std::to_string(n);
   return candidate;
 }

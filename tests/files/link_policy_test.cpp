@@ -137,8 +137,16 @@ TEST_F(LinkPolicyTest, TheProgramsOwnFilesAreNeverWrittenThroughALink) {
   RestorePoint point;
   point.time_ms = 0;
   point.pages = {1};
+  // The restore point is kept under the next free name, and the link is not followed.
+  EXPECT_EQ(RestorePointStore(points).Add(point), FileError::kOk);
+  EXPECT_EQ(point.id, "19700101-000000-000-2");
+  EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(points / "19700101-000000-000-2.mrp")));
+  EXPECT_TRUE(fs::is_symlink(points / "19700101-000000-000.mrp"));
+  // Written directly at a link's name, a restore point is refused.
   std::string reason;
-  EXPECT_EQ(RestorePointStore(points).Add(point, &reason), FileError::kNotARegularFile);
+  EXPECT_EQ(
+      WriteFileAtomically(points / "19700101-000000-000.mrp", "x", &reason, LinkPolicy::kNever),
+      FileError::kNotARegularFile);
   EXPECT_NE(reason.find("is a symbolic link"), std::string::npos) << reason;
 
   EXPECT_EQ(Slurp(dir_ / "elsewhere"), "keep");
