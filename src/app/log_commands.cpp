@@ -80,11 +80,16 @@ void LogCommands::StartLogging() {
   if (!path) return;
   last_log_path_ = *path;
   std::string reason;
-  writer_ = logging::CsvLogWriter::Open(*path, reason);
-  if (!writer_) {
+  logging::CsvLogWriter::Refusal refusal = logging::CsvLogWriter::Refusal::kNone;
+  writer_ = logging::CsvLogWriter::Open(*path, reason, &refusal);
+  // A log never replaces a file: a taken name or a parameter file's name is refused.
+  if (refusal == logging::CsvLogWriter::Refusal::kNameTaken)
+    app_.prompts().Message(Own(OwnText::kLogNameTaken, language) + *path);
+  else if (refusal == logging::CsvLogWriter::Refusal::kParameterName)
+    app_.prompts().Message(Own(OwnText::kLogParameterName, language) + *path);
+  else if (!writer_)
     app_.prompts().Message(Own(OwnText::kLogCannotBeWritten, language) + *path + "\n" + reason);
-    return;
-  }
+  if (!writer_) return;
   // Logging records the controller: a replay running ends, so the log starts without a gap.
   StopReplay();
   run_logs_.push_back(*path);

@@ -135,16 +135,6 @@ class Runner {
       if (!read.opened || read.version == 0) return kExitFileError;
       if (const int code = WarnAboutFile(read); code != kExitOk) return code;
     }
-    if (!options_.csv.empty()) {
-      std::string reason;
-      csv_ = logging::CsvLogWriter::Open(options_.csv, reason);
-      if (!csv_) {
-        err_ << "morvek-cli: " << options_.csv << ": the data log cannot be written\n  " << reason
-             << "\n";
-        return kExitFileError;
-      }
-      csv_clock_.start();
-    }
     session_.set_com_port_index(port);
     if (port == kAutoScanPort) {
       // Scanning ports of which none can be opened would only wait for the time limit.
@@ -155,6 +145,17 @@ class Runner {
     session_.Start();
     if (int code = DrainMessages(); code != kExitOk) return code;
     if (port != kAutoScanPort && !transport_.IsOpen()) return kExitPortError;
+    // The log is made only once there is a port to log from.
+    if (!options_.csv.empty()) {
+      std::string reason;
+      csv_ = logging::CsvLogWriter::Open(options_.csv, reason);
+      if (!csv_) {
+        err_ << "morvek-cli: " << options_.csv << ": the data log cannot be written\n  " << reason
+             << "\n";
+        return kExitFileError;
+      }
+      csv_clock_.start();
+    }
 
     if (options_.command == "read" || options_.command == "diff") session_.Read();
     if (options_.command == "verify") session_.Verify();

@@ -1,14 +1,10 @@
 #include "files/file_io.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <atomic>
-#include <cerrno>
 #include <chrono>
-#include <cstring>
 #include <system_error>
+
+#include "files/platform_file.h"
 
 namespace morvek::files {
 namespace {
@@ -18,90 +14,124 @@ namespace fs = std::filesystem;
 // Symbolic links followed before the target counts as unreachable (the system's own limit).
 constexpr int kMaxLinkHops = 40;
 
+// An interrupted save leaves its temporary file behind; one a day old is no save in progress.
+constexpr auto kStaleTemporaryAge = std::chrono::hours(24);
+
 FileError Fail(FileError error, std::string why, std::string* reason) {
   if (reason != nullptr) *reason = std::move(why);
   return error;
 }
 
-std::string SystemReason(int error) { return std::strerror(error); }
-
-std::string KindOf(mode_t mode) {
-  if (S_ISDIR(mode)) return "a directory";
-  if (S_ISCHR(mode)) return "a character device";
-  if (S_ISBLK(mode)) return "a block device";
-  if (S_ISFIFO(mode)) return "a FIFO";
-  if (S_ISSOCK(mode)) return "a socket";
-  return "not a regular file";
-}
-
-std::string Octal(mode_t mode) {
+std::string Octal(unsigned mode) {
   char text[8];
-  std::snprintf(text, sizeof text, "%04o", static_cast<unsigned>(mode & 07777));
+  std::snprintf(text, sizeof text, "%04o", mode & 07777);
   return text;
 }
 
-// The file a path finally names: symbolic links are followed, also when the last one points
-// to a file that does not exist yet.
-bool ResolveLinks(fs::path path, fs::path& target, std::string* reason) {
+fs::path FolderOf(const fs::path& path) {
+  return path.has_parent_path() ? path.parent_path() : fs::path(".");
+}
+
+// The kernel's rule for links in shared folders: in a folder that is sticky and writable by
+// all, a link is followed only when it belongs to the user or to the folder's owner.
+bool SystemWouldFollow(const fs::path& link, const FileStatus& link_status, std::string* reason) {
+  const fs::path folder = FolderOf(link);
+  FileStatus folder_status;
+  if (!StatusOf(folder, true, folder_status)) return true;  // the open fails on its own then
+  const bool shared = (folder_status.mode & 01000) != 0 && (folder_status.mode & 0002) != 0;
+  if (!shared || link_status.owner == EffectiveUser() || link_status.owner == folder_status.owner)
+    return true;
+  if (reason != nullptr)
+    *reason = link.string() + " is a symbolic link of another user in the shared folder " +
+              folder.string() + ", so it is not followed";
+  return false;
+}
+
+// The file a path finally names: symbolic links are followed as `links` allows, also when the
+// last one points to a file that does not exist yet.
+FileError ResolveLinks(fs::path path, LinkPolicy links, fs::path& target, std::string* reason) {
   for (int hop = 0; hop <= kMaxLinkHops; ++hop) {
-    struct stat st {};
-    if (lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) {
+    FileStatus status;
+    if (!StatusOf(path, false, status) || status.kind != FileKind::kSymbolicLink) {
       target = path;
-      return true;
+      return FileError::kOk;
     }
+    if (links == LinkPolicy::kNever)
+      return Fail(FileError::kNotARegularFile,
+                  path.string() + " is a symbolic link, which this file is never written through",
+                  reason);
+    if (!SystemWouldFollow(path, status, reason)) return FileError::kCannotOpen;
     std::error_code ec;
     const fs::path next = fs::read_symlink(path, ec);
-    if (ec) {
-      if (reason != nullptr) *reason = ec.message();
-      return false;
-    }
+    if (ec) return Fail(FileError::kCannotOpen, ec.message(), reason);
     path = next.is_absolute() ? next : path.parent_path() / next;
   }
-  if (reason != nullptr) *reason = SystemReason(ELOOP);
-  return false;
+  return Fail(FileError::kCannotOpen, "too many levels of symbolic links", reason);
 }
 
 // Creates a temporary file beside target under a name no other writer uses; stale files of
 // earlier runs never stand in the way.
-int CreateTemporaryBeside(const fs::path& target, fs::path& temporary, std::string* reason) {
+PlatformFile CreateTemporaryBeside(const fs::path& target, fs::path& temporary,
+                                   std::string* reason) {
   static std::atomic<unsigned> counter{0};
-  const fs::path dir = target.has_parent_path() ? target.parent_path() : fs::path(".");
+  const fs::path dir = FolderOf(target);
   const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
   for (int attempt = 0; attempt < 100; ++attempt) {
     temporary =
-        dir / ("." + target.filename().string() + "." + std::to_string(getpid()) + "-" +
+        dir / ("." + target.filename().string() + "." + std::to_string(ProcessNumber()) + "-" +
                std::to_string(counter++) + "-" + std::to_string(stamp % 1000000007) + ".tmp");
-    const int fd = open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (fd >= 0) return fd;
-    if (errno != EEXIST) {
-      if (reason != nullptr) *reason = dir.string() + ": " + SystemReason(errno);
-      return -1;
+    SystemFailure failure;
+    PlatformFile file = PlatformFile::CreateNew(temporary, 0666, &failure);
+    if (file.is_open()) return file;
+    if (!failure.exists_already) {
+      if (reason != nullptr) *reason = dir.string() + ": " + failure.reason;
+      return file;
     }
   }
-  if (reason != nullptr) *reason = SystemReason(EEXIST);
-  return -1;
+  if (reason != nullptr) *reason = dir.string() + ": no free name for a temporary file";
+  return PlatformFile();
 }
 
-bool WriteDescriptor(int fd, std::string_view text) {
-  while (!text.empty()) {
-    const ssize_t n = write(fd, text.data(), text.size());
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) return false;
-    text.remove_prefix(static_cast<std::size_t>(n));
+// Removes what interrupted saves left in the folder a day or more before the file just saved;
+// the saved file's own time is the measure, so no clock of this program is read.
+void RemoveStaleTemporaries(const fs::path& saved) {
+  std::error_code ec;
+  const fs::file_time_type now = fs::last_write_time(saved, ec);
+  if (ec) return;
+  for (fs::directory_iterator it(FolderOf(saved), ec), end; !ec && it != end; it.increment(ec)) {
+    if (!IsTemporaryFileName(it->path().filename().string())) continue;
+    std::error_code entry_ec;
+    if (!it->is_regular_file(entry_ec) || it->is_symlink(entry_ec)) continue;
+    const fs::file_time_type written = it->last_write_time(entry_ec);
+    if (!entry_ec && now - written > kStaleTemporaryAge) RemoveFile(it->path());
   }
+}
+
+bool AllDigits(std::string_view text) {
+  if (text.empty()) return false;
+  for (char c : text)
+    if (c < '0' || c > '9') return false;
   return true;
 }
 
-// Makes the rename itself durable; a directory that cannot be synced changes nothing.
-void SyncDirectoryOf(const fs::path& target) {
-  const fs::path dir = target.has_parent_path() ? target.parent_path() : fs::path(".");
-  const int fd = open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (fd < 0) return;
-  fsync(fd);
-  close(fd);
-}
-
 }  // namespace
+
+bool IsTemporaryFileName(std::string_view name) {
+  constexpr std::string_view kSuffix = ".tmp";
+  if (name.size() <= kSuffix.size() + 1 || name.front() != '.' || !name.ends_with(kSuffix))
+    return false;
+  name.remove_suffix(kSuffix.size());
+  const std::size_t dot = name.rfind('.');
+  if (dot == std::string_view::npos || dot < 2) return false;  // ".NAME." needs a NAME
+  std::string_view numbers = name.substr(dot + 1);
+  for (int part = 0; part < 3; ++part) {
+    const std::size_t dash = numbers.find('-');
+    if ((part < 2) != (dash != std::string_view::npos)) return false;
+    if (!AllDigits(numbers.substr(0, dash))) return false;
+    numbers = part < 2 ? numbers.substr(dash + 1) : std::string_view();
+  }
+  return true;
+}
 
 std::string_view Describe(FileError error) {
   switch (error) {
@@ -129,53 +159,42 @@ bool WriteAll(std::FILE* stream, std::string_view text) {
   return std::fflush(stream) == 0 && std::ferror(stream) == 0;
 }
 
-FileError WriteFileAtomically(const fs::path& path, std::string_view text, std::string* reason) {
+FileError WriteFileAtomically(const fs::path& path, std::string_view text, std::string* reason,
+                              LinkPolicy links) {
   fs::path target;
-  if (!ResolveLinks(path, target, reason)) return FileError::kCannotOpen;
+  if (const FileError error = ResolveLinks(path, links, target, reason); error != FileError::kOk)
+    return error;
 
-  struct stat old {};
-  const bool exists = stat(target.c_str(), &old) == 0;
-  if (!exists && errno != ENOENT) return Fail(FileError::kCannotOpen, SystemReason(errno), reason);
-  if (exists && !S_ISREG(old.st_mode))
-    return Fail(FileError::kNotARegularFile, target.string() + " is " + KindOf(old.st_mode),
-                reason);
+  FileStatus old;
+  SystemFailure failure;
+  if (!StatusOf(target, true, old, &failure))
+    return Fail(FileError::kCannotOpen, failure.reason, reason);
+  const bool exists = old.kind != FileKind::kMissing;
+  if (exists && old.kind != FileKind::kRegular)
+    return Fail(FileError::kNotARegularFile,
+                target.string() + " is " + std::string(KindName(old.kind)), reason);
   // Replacing by rename needs only the directory's permission; a file its owner made
   // read-only (no write bit, which binds even the superuser here) is left as it is.
-  if (exists && (old.st_mode & 0222) == 0)
-    return Fail(FileError::kReadOnly, "its permissions " + Octal(old.st_mode) + " allow no writing",
+  if (exists && (old.mode & 0222) == 0)
+    return Fail(FileError::kReadOnly, "its permissions " + Octal(old.mode) + " allow no writing",
                 reason);
-  if (exists && access(target.c_str(), W_OK) != 0)
-    return Fail(FileError::kReadOnly, SystemReason(errno), reason);
+  if (exists && !MayWrite(target, &failure))
+    return Fail(FileError::kReadOnly, failure.reason, reason);
 
   fs::path temporary;
-  const int fd = CreateTemporaryBeside(target, temporary, reason);
-  if (fd < 0) return FileError::kCannotOpen;
-  auto abandon = [&](FileError error, int system_error) {
-    close(fd);
-    unlink(temporary.c_str());
-    return Fail(error, SystemReason(system_error), reason);
+  PlatformFile file = CreateTemporaryBeside(target, temporary, reason);
+  if (!file.is_open()) return FileError::kCannotOpen;
+  auto abandon = [&](FileError error) {
+    file.Close();
+    RemoveFile(temporary);
+    return Fail(error, failure.reason, reason);
   };
-  if (exists) {
-    // The new file keeps the old one's permission bits (and owner, where allowed).
-    if (fchmod(fd, old.st_mode & 07777) != 0) return abandon(FileError::kWriteFailed, errno);
-    if (fchown(fd, old.st_uid, old.st_gid) != 0) {
-      // Only the superuser may give a file away; an ordinary user's file is theirs anyway.
-    }
-  }
-  errno = 0;  // a write that takes no byte sets none
-  if (!WriteDescriptor(fd, text) || fsync(fd) != 0)
-    return abandon(FileError::kWriteFailed, errno != 0 ? errno : ENOSPC);
-  if (close(fd) != 0) {
-    const int error = errno;
-    unlink(temporary.c_str());
-    return Fail(FileError::kWriteFailed, SystemReason(error), reason);
-  }
-  if (rename(temporary.c_str(), target.c_str()) != 0) {
-    const int error = errno;
-    unlink(temporary.c_str());
-    return Fail(FileError::kRenameFailed, SystemReason(error), reason);
-  }
-  SyncDirectoryOf(target);
+  // The new file keeps the old one's permission bits (and owner, where allowed).
+  if (exists && !file.TakeModeOf(old, &failure)) return abandon(FileError::kWriteFailed);
+  if (!file.Write(text, &failure) || !file.Sync(&failure)) return abandon(FileError::kWriteFailed);
+  if (!file.Close(&failure)) return abandon(FileError::kWriteFailed);
+  if (!MoveIntoPlace(temporary, target, &failure)) return abandon(FileError::kRenameFailed);
+  RemoveStaleTemporaries(target);
   return FileError::kOk;
 }
 
@@ -186,42 +205,28 @@ std::optional<std::string> ReadWholeFile(const fs::path& path, FileError* error,
     if (reason != nullptr) *reason = std::move(why);
     return std::nullopt;
   };
-  // Non-blocking, so that opening a FIFO without a writer does not wait.
-  const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-  if (fd < 0) return fail(FileError::kCannotOpen, SystemReason(errno));
-  struct stat st {};
-  const bool known = fstat(fd, &st) == 0;
-  if (!known || !S_ISREG(st.st_mode)) {
-    close(fd);
+  SystemFailure failure;
+  PlatformFile file = PlatformFile::OpenForReading(path, &failure);
+  if (!file.is_open()) return fail(FileError::kCannotOpen, failure.reason);
+  FileStatus status;
+  const bool known = file.Status(status);
+  if (!known || status.kind != FileKind::kRegular)
     return fail(FileError::kNotARegularFile,
-                "not a regular file" + (known ? ": " + KindOf(st.st_mode) : std::string()));
-  }
+                "not a regular file" + (known ? ": " + std::string(KindName(status.kind)) : ""));
   const std::string too_large = "larger than " + std::to_string(kMaxInputBytes / (1024 * 1024)) +
                                 " MB: not a file of this program";
-  if (static_cast<std::uintmax_t>(st.st_size) > kMaxInputBytes) {
-    close(fd);
-    return fail(FileError::kTooLarge, too_large);
-  }
+  if (status.size > kMaxInputBytes) return fail(FileError::kTooLarge, too_large);
   std::string text;
-  text.reserve(static_cast<std::size_t>(st.st_size));
+  text.reserve(static_cast<std::size_t>(status.size));
   char buffer[8192];
   for (;;) {
-    const ssize_t n = read(fd, buffer, sizeof buffer);
-    if (n < 0 && errno == EINTR) continue;
-    if (n < 0) {
-      const int e = errno;
-      close(fd);
-      return fail(FileError::kCannotOpen, SystemReason(e));
-    }
+    const long long n = file.Read(buffer, sizeof buffer, &failure);
+    if (n < 0) return fail(FileError::kCannotOpen, failure.reason);
     if (n == 0) break;
     text.append(buffer, static_cast<std::size_t>(n));
     // The file may grow while it is read.
-    if (text.size() > kMaxInputBytes) {
-      close(fd);
-      return fail(FileError::kTooLarge, too_large);
-    }
+    if (text.size() > kMaxInputBytes) return fail(FileError::kTooLarge, too_large);
   }
-  close(fd);
   if (error != nullptr) *error = FileError::kOk;
   return text;
 }

@@ -164,7 +164,7 @@ std::string IniFile::Text() const {
 }
 
 FileError IniFile::Save(const std::filesystem::path& path) const {
-  return WriteFileAtomically(path, Text());
+  return WriteFileAtomically(path, Text(), nullptr, LinkPolicy::kNever);
 }
 
 }  // namespace morvek::files

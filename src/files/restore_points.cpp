@@ -6,6 +6,8 @@
 #include <ctime>
 #include <system_error>
 
+#include "files/platform_file.h"
+
 namespace morvek::files {
 namespace {
 
@@ -191,7 +193,7 @@ std::optional<RestorePoint> ParseRestorePoint(std::string_view text) {
 std::string FormatLocalTime(std::int64_t time_ms) {
   const std::time_t seconds = static_cast<std::time_t>(time_ms / 1000);
   std::tm tm{};
-  if (!localtime_r(&seconds, &tm)) return std::to_string(time_ms);
+  if (!CalendarTime(seconds, true, tm)) return std::to_string(time_ms);
   char text[32];
   std::strftime(text, sizeof text, "%Y-%m-%d %H:%M:%S", &tm);
   return text;
@@ -221,14 +223,16 @@ fs::path RestorePointStore::DirectoryIn(const fs::path& config_directory) {
 std::string RestorePointStore::NewId(std::int64_t time_ms) const {
   const std::time_t seconds = static_cast<std::time_t>(time_ms / 1000);
   std::tm tm{};
-  gmtime_r(&seconds, &tm);
+  CalendarTime(seconds, false, tm);
   char stamp[40];
   std::strftime(stamp, sizeof stamp, "%Y%m%d-%H%M%S", &tm);
   char id[64];
   std::snprintf(id, sizeof id, "%s-%03d", stamp, static_cast<int>(time_ms % 1000));
   std::string candidate = id;
   std::error_code ec;
-  for (int n = 2; fs::exists(directory_ / (candidate + std::string(kExtension)), ec); ++n)
+  // A name taken by anything, a dangling link included, is passed over.
+  for (int n = 2;
+       fs::exists(fs::symlink_status(directory_ / (candidate + std::string(kExtension)), ec)); ++n)
     candidate = std::string(id) + "-" + std::to_string(n);
   return candidate;
 }
@@ -241,8 +245,9 @@ FileError RestorePointStore::Add(RestorePoint& point, std::string* reason) {
     return FileError::kCannotOpen;
   }
   const std::string id = NewId(point.time_ms);
-  const FileError error = WriteFileAtomically(directory_ / (id + std::string(kExtension)),
-                                              SerializeRestorePoint(point), reason);
+  const FileError error =
+      WriteFileAtomically(directory_ / (id + std::string(kExtension)), SerializeRestorePoint(point),
+                          reason, LinkPolicy::kNever);
   if (error != FileError::kOk) return error;
   point.id = id;
   Prune();

@@ -70,7 +70,7 @@ bool ReadStateFile(const std::filesystem::path& path, model::ParameterImage& ima
 
 FileError WriteStateFile(const std::filesystem::path& path, const model::ParameterImage& image,
                          const AllFlags& flags) {
-  return WriteFileAtomically(path, FormatStateFile(image, flags));
+  return WriteFileAtomically(path, FormatStateFile(image, flags), nullptr, LinkPolicy::kNever);
 }
 
 }  // namespace morvek::files

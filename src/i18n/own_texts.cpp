@@ -210,6 +210,14 @@ constexpr std::array<Row, static_cast<std::size_t>(OwnText::kCount)> kTexts{{
      "prochain démarrage.)",
      "Jednotka nebyla od spuštění přečtena, ověřena ani naprogramována; nemusí obsahovat "
      "parametry na obrazovce. Přesto ukončit?\n(Zůstanou uloženy pro příští spuštění.)"},
+    {"A data log is written only to a new file; this name exists already: ",
+     "Eine Aufzeichnung wird nur in eine neue Datei geschrieben; dieser Name existiert bereits: ",
+     "Un enregistrement ne s'écrit que dans un nouveau fichier ; ce nom existe déjà : ",
+     "Záznam se zapisuje jen do nového souboru; tento název už existuje: "},
+    {"A name ending in .ign belongs to a parameter file, never to a data log: ",
+     "Ein Name auf .ign gehört einer Parameterdatei, nie einer Aufzeichnung: ",
+     "Un nom en .ign appartient à un fichier de paramètres, jamais à un enregistrement : ",
+     "Název končící na .ign patří souboru parametrů, nikdy záznamu: "},
 }};
 // clang-format on
 

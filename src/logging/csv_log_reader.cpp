@@ -1,11 +1,11 @@
 #include "logging/csv_log_reader.h"
 
-#include <sys/stat.h>
-
 #include <charconv>
 #include <fstream>
 #include <optional>
 #include <sstream>
+
+#include "files/platform_file.h"
 
 namespace morvek::logging {
 namespace {
@@ -122,13 +122,13 @@ CsvLog ParseCsvLog(const std::string& text) {
 }
 
 CsvLog ReadCsvLog(const std::string& path) {
-  struct stat st {};
-  if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) {
+  files::FileStatus st;
+  if (!files::StatusOf(path, true, st) || st.kind != files::FileKind::kRegular) {
     CsvLog log;
     log.error = "not a file that can be read";
     return log;
   }
-  if (st.st_size > kMaxLogBytes) {
+  if (st.size > static_cast<std::uint64_t>(kMaxLogBytes)) {
     CsvLog log;
     log.error = "larger than 512 MB";
     return log;

@@ -1,11 +1,7 @@
 #include "logging/csv_log_writer.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
-#include <cstring>
+#include <algorithm>
+#include <cctype>
 
 namespace morvek::logging {
 namespace {
@@ -28,7 +24,14 @@ void AppendFixed(std::string& out, std::int64_t value, int decimals) {
   out += fraction;
 }
 
-std::string Reason(int error) { return std::strerror(error); }
+bool NamesAParameterFile(const std::string& path) {
+  constexpr std::string_view kParameterExtension = ".ign";
+  if (path.size() < kParameterExtension.size()) return false;
+  return std::equal(
+      kParameterExtension.begin(), kParameterExtension.end(),
+      path.end() - static_cast<std::ptrdiff_t>(kParameterExtension.size()),
+      [](char a, char b) { return a == std::tolower(static_cast<unsigned char>(b)); });
+}
 
 }  // namespace
 
@@ -53,67 +56,74 @@ std::string CsvRowLine(const LogRow& row) {
   return line;
 }
 
-std::unique_ptr<CsvLogWriter> CsvLogWriter::Open(const std::string& path, std::string& error) {
-  const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-  if (fd < 0) {
-    error = Reason(errno);
+std::unique_ptr<CsvLogWriter> CsvLogWriter::Open(const std::string& path, std::string& error,
+                                                 Refusal* refusal) {
+  auto refuse = [&](Refusal why, std::string reason) {
+    if (refusal != nullptr) *refusal = why;
+    error = std::move(reason);
     return nullptr;
+  };
+  if (refusal != nullptr) *refusal = Refusal::kNone;
+  constexpr const char* kNewFileOnly = "; a data log is written only to a new file";
+  if (NamesAParameterFile(path)) {
+    return refuse(Refusal::kParameterName,
+                  "a name ending in .ign is a parameter file, never a data log");
   }
-  struct stat st {};
-  if (::fstat(fd, &st) == 0 && S_ISDIR(st.st_mode)) {
-    ::close(fd);
-    error = Reason(EISDIR);
-    return nullptr;
+  files::SystemFailure failure;
+  files::PlatformFile file = files::PlatformFile::CreateNew(path, 0644, &failure);
+  if (!file.is_open()) {
+    files::FileStatus taken;
+    if (!failure.exists_already || !files::StatusOf(path, false, taken))
+      return refuse(Refusal::kSystem, failure.reason);
+    return refuse(Refusal::kNameTaken,
+                  taken.kind == files::FileKind::kRegular
+                      ? std::string("the file exists already") + kNewFileOnly
+                      : "it is " + std::string(files::KindName(taken.kind)) + kNewFileOnly);
   }
-  std::unique_ptr<CsvLogWriter> writer(new CsvLogWriter(fd, path, 0));
+  // Only a regular file is written; the name was new, so this is a last guard.
+  files::FileStatus status;
+  if (!file.Status(status, &failure) || status.kind != files::FileKind::kRegular) {
+    return refuse(Refusal::kNameTaken,
+                  "it is " + std::string(files::KindName(status.kind)) + kNewFileOnly);
+  }
+  std::unique_ptr<CsvLogWriter> writer(new CsvLogWriter(std::move(file), path));
   if (!writer->WriteAll(CsvHeaderLine())) {
-    error = writer->error();
-    return nullptr;
+    files::RemoveFile(path);  // the file was made here and holds no row
+    return refuse(Refusal::kSystem, writer->error());
   }
   return writer;
 }
 
-CsvLogWriter::CsvLogWriter(int fd, std::string path, std::int64_t size)
-    : fd_(fd), path_(std::move(path)), size_(size) {}
+CsvLogWriter::CsvLogWriter(files::PlatformFile file, std::string path)
+    : file_(std::move(file)), path_(std::move(path)) {}
 
 CsvLogWriter::~CsvLogWriter() { Close(); }
 
 void CsvLogWriter::Close() {
-  if (fd_ < 0) return;
-  ::fsync(fd_);
-  ::close(fd_);
-  fd_ = -1;
+  if (!file_.is_open()) return;
+  file_.Sync();
+  file_.Close();
 }
 
 bool CsvLogWriter::Append(const LogRow& row) {
-  if (fd_ < 0) return false;
+  if (!file_.is_open()) return false;
   if (!WriteAll(CsvRowLine(row))) return false;
   ++rows_;
   return true;
 }
 
 bool CsvLogWriter::WriteAll(const std::string& text) {
-  std::size_t done = 0;
-  while (done < text.size()) {
-    const ssize_t n = ::write(fd_, text.data() + done, text.size() - done);
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) {
-      error_ = Reason(n < 0 ? errno : ENOSPC);
-      // A half row would spoil the file for every reader: cut back to the last whole line.
-      if (done > 0) {
-        struct stat st {};
-        // Should the cut fail too, readers skip a last line that is not whole.
-        if (::fstat(fd_, &st) == 0 && S_ISREG(st.st_mode)) [[maybe_unused]]
-          const int cut = ::ftruncate(fd_, size_);
-      }
-      ::close(fd_);
-      fd_ = -1;
-      return false;
-    }
-    done += static_cast<std::size_t>(n);
+  files::SystemFailure failure;
+  if (file_.Write(text, &failure)) {
+    size_ += text.size();
+    return true;
   }
-  size_ += static_cast<std::int64_t>(text.size());
-  return true;
+  error_ = failure.reason;
+  // A half row would spoil the file for every reader: cut back to the last whole line. Should
+  // the cut fail too, readers skip a last line that is not whole.
+  file_.Truncate(size_);
+  file_.Close();
+  return false;
 }
 
 }  // namespace morvek::logging

@@ -4,6 +4,7 @@
 #include <memory>
 #include <string>
 
+#include "files/platform_file.h"
 #include "logging/log_row.h"
 
 namespace morvek::logging {
@@ -19,9 +20,20 @@ std::string CsvRowLine(const LogRow& row);
 // closed, and the rows already written stay.
 class CsvLogWriter {
  public:
-  // Creates or empties the file and writes the header. Nothing on failure, with the reason in
-  // `error` (a read-only folder, a full disk, a directory).
-  static std::unique_ptr<CsvLogWriter> Open(const std::string& path, std::string& error);
+  // Why Open made no log, for a message in the user's language.
+  enum class Refusal : std::uint8_t {
+    kNone,
+    kNameTaken,      // something exists under the name (a file, a FIFO, a device, a link)
+    kParameterName,  // the name ends in ".ign"
+    kSystem,         // the system refused (a missing or read-only folder, a full disk)
+  };
+
+  // Creates the file and writes the header. A log never takes the place of anything: a name
+  // that exists (a file, a FIFO, a device, a link) is refused, and so is a name ending in
+  // ".ign", which belongs to parameter files. Nothing on failure, with the reason in `error`
+  // (a name taken, a read-only folder, a full disk).
+  static std::unique_ptr<CsvLogWriter> Open(const std::string& path, std::string& error,
+                                            Refusal* refusal = nullptr);
   ~CsvLogWriter();
   CsvLogWriter(const CsvLogWriter&) = delete;
   CsvLogWriter& operator=(const CsvLogWriter&) = delete;
@@ -30,18 +42,18 @@ class CsvLogWriter {
   bool Append(const LogRow& row);
   void Close();
 
-  bool open() const { return fd_ >= 0; }
+  bool open() const { return file_.is_open(); }
   int rows() const { return rows_; }
   const std::string& path() const { return path_; }
   const std::string& error() const { return error_; }
 
  private:
-  CsvLogWriter(int fd, std::string path, std::int64_t size);
+  CsvLogWriter(files::PlatformFile file, std::string path);
   bool WriteAll(const std::string& text);
 
-  int fd_ = -1;
+  files::PlatformFile file_;
   std::string path_;
-  std::int64_t size_ = 0;  // bytes of whole lines in the file
+  std::uint64_t size_ = 0;  // bytes of whole lines in the file
   int rows_ = 0;
   std::string error_;
 };

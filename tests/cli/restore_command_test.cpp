@@ -19,9 +19,14 @@ namespace fs = std::filesystem;
 class RestoreCommandTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    char tmpl[] = "/tmp/morvek-restore-cli-XXXXXX";
-    ASSERT_NE(mkdtemp(tmpl), nullptr);
-    dir_ = tmpl;
+    // A folder of its own per test, wherever the system keeps temporary files.
+    const fs::path base =
+        fs::temp_directory_path() /
+        ("morvek-restore-cli-" +
+         std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+    fs::remove_all(base);
+    fs::create_directories(base);
+    dir_ = base;
   }
   void TearDown() override { fs::remove_all(dir_); }
 

@@ -1,9 +1,11 @@
 // morvek-cli against torvane-sim over a real pseudo-terminal.
 #include <gtest/gtest.h>
 #include <stdlib.h>
+#include <sys/stat.h>
 
 #include <cstdio>
 #include <filesystem>
+#include <fstream>
 #include <set>
 #include <sstream>
 #include <string>
@@ -493,17 +495,42 @@ TEST_F(CliLinkTest, MonitorLogsEveryFrameAsARowWithTheDecodedValues) {
   EXPECT_GT(rpms.size(), 3u) << "the ride scenario changes the engine speed";
 }
 
-TEST_F(CliLinkTest, MonitorLogIntoAFullOrReadOnlyTargetStopsWithTheReason) {
+// A data log only ever makes a new file: a mistyped name never costs a tune, a FIFO or a
+// device never holds the monitor up, and a port that does not open leaves no file behind.
+TEST_F(CliLinkTest, MonitorLogIsWrittenOnlyToANewFileOnceThePortIsOpen) {
+  ASSERT_EQ(Cli({"new", "--bike", "0", "-o", File("tune.ign")}).code, 0);
+  const std::string tune = *files::ReadWholeFile(File("tune.ign"));
+  std::ofstream(File("old.csv")) << "time_ms\n";
+  ASSERT_EQ(mkfifo(File("pipe.csv").c_str(), 0644), 0);
   StartSim({"--no-wire-delay", "--scenario", "ride"});
-  CliResult r = Cli({"monitor", "--port", link_, "--count", "3", "--csv", "/dev/full"});
-  EXPECT_EQ(r.code, 5) << r.err;
-  EXPECT_NE(r.err.find("/dev/full: the data log cannot be written\n  No space left on device"),
-            std::string::npos)
-      << r.err;
-  r = Cli({"monitor", "--port", link_, "--count", "3", "--csv", "/sys/kernel/notes"});
-  EXPECT_EQ(r.code, 5) << r.err;
-  EXPECT_NE(r.err.find("Permission denied"), std::string::npos) << r.err;
-  r = Cli({"verify", "x.ign", "--port", link_, "--csv", File("v.csv")});
+  const std::string kNew = "; a data log is written only to a new file\n";
+  struct Case {
+    std::string path;
+    std::string reason;
+  };
+  const Case cases[] = {
+      {File("tune.ign"), "a name ending in .ign is a parameter file, never a data log\n"},
+      {File("old.csv"), "the file exists already" + kNew},
+      {File("pipe.csv"), "it is a FIFO" + kNew},
+      {"/dev/full", "it is a character device" + kNew},
+  };
+  for (const Case& c : cases) {
+    const auto start = std::chrono::steady_clock::now();
+    const CliResult r = Cli({"monitor", "--port", link_, "--count", "3", "--csv", c.path});
+    EXPECT_LT(std::chrono::steady_clock::now() - start, 10s) << c.path;
+    EXPECT_EQ(r.code, 5) << c.path << ": " << r.err;
+    EXPECT_NE(r.err.find(c.path + ": the data log cannot be written\n  " + c.reason),
+              std::string::npos)
+        << r.err;
+  }
+  EXPECT_EQ(files::ReadWholeFile(File("tune.ign")), tune);
+  EXPECT_EQ(files::ReadWholeFile(File("old.csv")), "time_ms\n");
+
+  const CliResult absent =
+      Cli({"monitor", "--port", File("absent"), "--count", "3", "--csv", File("new.csv")});
+  EXPECT_NE(absent.code, 0);
+  EXPECT_FALSE(fs::exists(File("new.csv"))) << "no port, no log";
+  const CliResult r = Cli({"verify", "x.ign", "--port", link_, "--csv", File("v.csv")});
   EXPECT_EQ(r.code, 2) << r.err;
   EXPECT_NE(r.err.find("--csv belongs to monitor"), std::string::npos) << r.err;
 }

@@ -14,9 +14,14 @@ namespace fs = std::filesystem;
 class RestorePointsTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    char tmpl[] = "/tmp/morvek-restore-XXXXXX";
-    ASSERT_NE(mkdtemp(tmpl), nullptr);
-    dir_ = fs::path(tmpl) / "restore-points";
+    // A folder of its own per test, wherever the system keeps temporary files.
+    const fs::path base =
+        fs::temp_directory_path() /
+        ("morvek-restore-" +
+         std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+    fs::remove_all(base);
+    fs::create_directories(base);
+    dir_ = base / "restore-points";
   }
   void TearDown() override { fs::remove_all(dir_.parent_path()); }
 

@@ -121,7 +121,7 @@ TEST(ConfigPaths, EnvironmentChoosesTheDirectory) {
              : n == "HOME"            ? c.home
                                       : nullptr;
     };
-    EXPECT_EQ(ConfigDirectory(lookup).string(), c.expected);
+    EXPECT_EQ(ConfigDirectory(lookup), std::filesystem::path(c.expected));
   }
 }
 

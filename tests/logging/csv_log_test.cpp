@@ -1,12 +1,19 @@
 #include <gtest/gtest.h>
+
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <future>
+#include <sstream>
+#include <vector>
+#ifndef _WIN32
+#include <fcntl.h>
 #include <signal.h>
 #include <stdlib.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
-
-#include <filesystem>
-#include <fstream>
-#include <sstream>
+#endif
 
 #include "logging/csv_log_reader.h"
 #include "logging/csv_log_writer.h"
@@ -35,9 +42,11 @@ std::string Slurp(const fs::path& path) {
 class CsvLogTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    char tmpl[] = "/tmp/morvek-log-XXXXXX";
-    ASSERT_NE(mkdtemp(tmpl), nullptr);
-    dir_ = tmpl;
+    dir_ = fs::temp_directory_path() /
+           ("morvek-log-" +
+            std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+    fs::remove_all(dir_);
+    fs::create_directories(dir_);
   }
   void TearDown() override { fs::remove_all(dir_); }
   fs::path dir_;
@@ -65,25 +74,76 @@ TEST_F(CsvLogTest, WrittenRowsAreOnDiskAtOnceAndReadBack) {
   EXPECT_EQ(log.rows[1], Row(330, 4500));
 }
 
-TEST_F(CsvLogTest, TargetsThatCannotBeWrittenFailWithTheReason) {
+// A log is written only to a name that is new: nothing that exists is emptied or written into,
+// and no parameter file is ever taken for a log.
+TEST_F(CsvLogTest, ALogNeverTakesThePlaceOfAnything) {
+  const fs::path tune = dir_ / "tune.csv";
+  std::ofstream(tune, std::ios::binary) << "KALVORIN_KEY";
+  fs::create_directory(dir_ / "folder");
+  std::error_code no_links;  // Windows makes links only with a privilege
+  fs::create_symlink(dir_ / "nowhere.csv", dir_ / "link.csv", no_links);
+  const std::string kNew = "; a data log is written only to a new file";
+  using Refusal = CsvLogWriter::Refusal;
+  const std::string kIgn = "a name ending in .ign is a parameter file, never a data log";
   struct Case {
     std::string path;
+    Refusal refusal;
     std::string reason;
   };
-  fs::create_directory(dir_ / "folder");
-  const Case cases[] = {
-      {"/dev/full", "No space left on device"},
-      {"/sys/kernel/notes", "Permission denied"},  // read-only, even for root
-      {(dir_ / "folder").string(), "Is a directory"},
-      {(dir_ / "missing" / "x.csv").string(), "No such file or directory"},
+  std::vector<Case> cases = {
+      {tune.string(), Refusal::kNameTaken, "the file exists already" + kNew},
+      {(dir_ / "folder").string(), Refusal::kNameTaken, "it is a directory" + kNew},
+      {(dir_ / "tune.ign").string(), Refusal::kParameterName, kIgn},
+      {(dir_ / "TUNE.Ign").string(), Refusal::kParameterName, kIgn},
+      {(dir_ / "missing" / "x.csv").string(), Refusal::kSystem, "No such file or directory"},
   };
+  if (!no_links)
+    cases.push_back(
+        {(dir_ / "link.csv").string(), Refusal::kNameTaken, "it is a symbolic link" + kNew});
+#ifdef _WIN32
+  cases.push_back({"NUL", Refusal::kNameTaken, "it is a character device" + kNew});
+#else
+  cases.push_back({"/dev/null", Refusal::kNameTaken, "it is a character device" + kNew});
+  cases.push_back({"/dev/full", Refusal::kNameTaken, "it is a character device" + kNew});
+#endif
   for (const Case& c : cases) {
     std::string error;
-    EXPECT_FALSE(CsvLogWriter::Open(c.path, error)) << c.path;
+    Refusal refusal = Refusal::kNone;
+    EXPECT_FALSE(CsvLogWriter::Open(c.path, error, &refusal)) << c.path;
+    EXPECT_EQ(refusal, c.refusal) << c.path;
     EXPECT_EQ(error, c.reason) << c.path;
   }
+  EXPECT_EQ(Slurp(tune), "KALVORIN_KEY");
+  EXPECT_FALSE(fs::exists(dir_ / "tune.ign"));
+  EXPECT_FALSE(fs::exists(dir_ / "nowhere.csv")) << "the link is not followed";
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()),
+            no_links ? 2 : 3);
 }
 
+#ifndef _WIN32
+// Opening a FIFO for writing waits for a reader that may never come; the log refuses it at once.
+TEST_F(CsvLogTest, AFifoIsRefusedWithoutWaiting) {
+  const fs::path fifo = dir_ / "pipe.csv";
+  ASSERT_EQ(mkfifo(fifo.c_str(), 0644), 0);
+  auto opening = std::async(std::launch::async, [&] {
+    std::string error;
+    const bool opened = CsvLogWriter::Open(fifo.string(), error) != nullptr;
+    return std::make_pair(opened, error);
+  });
+  if (opening.wait_for(std::chrono::seconds(5)) != std::future_status::ready) {
+    // Let the waiting open go, so the test can end.
+    const int reader = ::open(fifo.c_str(), O_RDONLY | O_NONBLOCK);
+    opening.wait();
+    ::close(reader);
+    FAIL() << "opening the log waited for a reader of the FIFO";
+  }
+  const auto [opened, error] = opening.get();
+  EXPECT_FALSE(opened);
+  EXPECT_EQ(error, "it is a FIFO; a data log is written only to a new file");
+}
+#endif
+
+#ifndef _WIN32
 // A disk that fills up in the middle of a row: the log stops, the half row is cut away and
 // every whole row written before stays readable.
 TEST_F(CsvLogTest, FullDiskStopsTheLogAndKeepsTheWholeRows) {
@@ -126,6 +186,8 @@ TEST_F(CsvLogTest, FullDiskStopsTheLogAndKeepsTheWholeRows) {
   ASSERT_EQ(log.rows.size(), 2u);
   EXPECT_EQ(log.rows[1], Row(330, 1001));
 }
+
+#endif
 
 TEST(CsvLogReaderTest, ColumnsAreFoundByName) {
   const CsvLog log = ParseCsvLog(

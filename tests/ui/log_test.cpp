@@ -5,6 +5,7 @@
 
 #include <QAction>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
 #include <QSlider>
@@ -152,21 +153,34 @@ class LogTest : public QObject {
     AppFixture f(Dir(), {}, Ride());
     f.Tick(60);
     QAction* start = f.window().action("MenuStartLogging");
+    // A log never takes the place of anything: what exists, and any parameter file's name,
+    // is refused by its name and left as it was.
+    const QString taken = Dir() + "/taken.csv";
+    std::ofstream(taken.toStdString()) << "a log of yesterday\n";
+    const QString taken_text =
+        QStringLiteral("A data log is written only to a new file; this name exists already: ");
     struct Case {
-      const char* path;
-      const char* reason;
+      QString path;
+      QString message;
     };
-    for (const Case& c : {Case{"/dev/full", "No space left on device"},
-                          Case{"/sys/kernel/notes", "Permission denied"}}) {
+    const QString tune = Dir() + "/tune.IGN";
+    for (const Case& c :
+         {Case{"/dev/full", taken_text + "/dev/full"}, Case{taken, taken_text + taken},
+          Case{tune,
+               "A name ending in .ign belongs to a parameter file, never to a data log: " + tune},
+          Case{Dir() + "/no/such/folder.csv",
+               "The data log cannot be written: " + Dir() +
+                   "/no/such/folder.csv\nNo such file or directory"}}) {
       f.prompts.messages.clear();
-      f.prompts.save_name = c.path;
+      f.prompts.save_name = c.path.toStdString();
       start->trigger();
       QCOMPARE(f.prompts.messages.size(), std::size_t{1});
-      QCOMPARE(QString::fromStdString(f.prompts.messages[0]),
-               QStringLiteral("The data log cannot be written: %1\n%2").arg(c.path, c.reason));
+      QCOMPARE(QString::fromStdString(f.prompts.messages[0]), c.message);
       QVERIFY(!f.app->log_commands().logging());
       QVERIFY(start->isEnabled());
     }
+    QCOMPARE(Slurp(taken), std::string("a log of yesterday\n"));
+    QVERIFY(!QFileInfo::exists(tune));
 
     // A disk that fills up while the engine runs: the log stops, says so once, and the rows
     // written stay whole in the file.
