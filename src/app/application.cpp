@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QDesktopServices>
+#include <QStatusBar>
 #include <QUrl>
 
 #include "app/compare_commands.h"
@@ -18,6 +19,7 @@
 #include "app/tool_commands.h"
 #include "app/tuning_commands.h"
 #include "i18n/own_texts.h"
+#include "link/link_texts.h"
 #include "link/monitor_view.h"
 #include "model/field_table.h"
 #include "pages/pending_pages.h"
@@ -28,6 +30,11 @@
 #include "ui/page_table.h"
 
 namespace morvek::app {
+namespace {
+
+constexpr int kFailureMessageMs = 15000;
+
+}  // namespace
 
 Application::Application(ApplicationOptions options)
     : options_(std::move(options)),
@@ -45,8 +52,13 @@ Application::Application(ApplicationOptions options)
           [this](link::ImageSource source) {
             if (restore_) restore_->ImageConfirmed(source);
           },
-          [this](const std::vector<int>& pages) {
-            if (restore_) restore_->ProgrammingStarts(pages);
+          [this](const model::ParameterImage& controller, const std::vector<int>& pages) {
+            // Without the tune the controller held, a wrong program cannot be taken back: the
+            // user is asked whether to go on without it.
+            if (!restore_) return link::BackupDecision::kGoOn;
+            backup_failure_ = restore_->KeepControllerImage(controller, pages);
+            return backup_failure_.empty() ? link::BackupDecision::kGoOn
+                                           : link::BackupDecision::kAsk;
           },
       }) {
   session_ = std::make_unique<link::Session>(*options_.transport, editor_.image(),
@@ -216,6 +228,29 @@ void Application::Render() {
   window_->RenderConnection(session_->connection());
   window_->ShowPendingPages(pages::PendingPagesText(editor_.program_flags(), texts_.language()));
   ShowPendingMessages();
+  AskAboutProgram();
+}
+
+void Application::AskAboutProgram() {
+  const link::TransactionFailure& failure = session_->failure();
+  if (failure.reason != shown_failure_.reason || failure.page != shown_failure_.page) {
+    shown_failure_ = failure;
+    // The line says "Program error!"; why, the status bar says beside it.
+    if (failure.reason != link::FailureReason::kNone &&
+        failure.reason != link::FailureReason::kStrayWrite)
+      window_->statusBar()->showMessage(
+          QString::fromStdString(link::FailureText(failure, texts_.language())), kFailureMessageMs);
+  }
+  if (!session_->backup_question_pending() || asking_about_backup_) return;
+  // The tick goes on under the question; the program waits for the answer.
+  asking_about_backup_ = true;
+  std::string text(i18n::Text(i18n::OwnText::kBackupQuestion, texts_.language()));
+  if (const auto at = text.find("%R"); at != std::string::npos)
+    text.replace(at, 2, backup_failure_);
+  const bool go_on = options_.prompts->Confirm(text) == ui::Answer::kYes;
+  session_->AnswerBackupQuestion(go_on);
+  asking_about_backup_ = false;
+  window_->RenderStatusLine(session_->status_line());
 }
 
 void Application::ShowPendingMessages() {

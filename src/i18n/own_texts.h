@@ -73,6 +73,17 @@ enum class OwnText : std::uint8_t {
   kVerifyDiffers,      // a failed verify: the page that differs, then its fields
   kPrintedTo,          // the message line after a printout went to a PDF file, before its path
   kNotPrinted,         // the message line when a printout failed, before where it should go
+  // Why a transfer failed, after "Program error!" and its kin; %P stands for a page number.
+  kFailNoReply,
+  kFailDiffers,
+  kFailHungUp,
+  kFailSilent,
+  kFailRestarted,
+  kFailNeverSaved,
+  kFailDiffersAfterSaving,
+  kFailStrayWrite,  // a message box of its own
+  kFailBackupNotKept,
+  kBackupQuestion,  // %R: why the restore point could not be kept
   kCount
 };
 

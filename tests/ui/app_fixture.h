@@ -20,7 +20,7 @@ class ScriptedPrompts : public ui::Prompts {
   void Message(const std::string& text) override { messages.push_back(text); }
   ui::Answer Confirm(const std::string& text) override {
     confirmations.push_back(text);
-    return ui::Answer::kNo;
+    return confirm_answer;
   }
   std::optional<std::string> OpenFileName(const std::string& initial) override {
     dialog_initials.push_back(initial);
@@ -33,6 +33,7 @@ class ScriptedPrompts : public ui::Prompts {
 
   std::vector<std::string> messages;
   std::vector<std::string> confirmations;
+  ui::Answer confirm_answer = ui::Answer::kNo;
   // What the file dialogs answer (nothing: cancelled) and the names they started on.
   std::optional<std::string> open_name;
   std::optional<std::string> save_name;
