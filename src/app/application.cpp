@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QDesktopServices>
 #include <QLabel>
+#include <QStatusBar>
 #include <QUrl>
 
 #include "app/analysis_commands.h"
@@ -22,6 +23,7 @@
 #include "app/tool_commands.h"
 #include "app/tuning_commands.h"
 #include "i18n/own_texts.h"
+#include "link/link_texts.h"
 #include "link/monitor_view.h"
 #include "model/field_table.h"
 #include "pages/pending_pages.h"
@@ -32,6 +34,11 @@
 #include "ui/page_table.h"
 
 namespace morvek::app {
+namespace {
+
+constexpr int kFailureMessageMs = 15000;
+
+}  // namespace
 
 Application::Application(ApplicationOptions options)
     : options_(std::move(options)),
@@ -50,8 +57,13 @@ Application::Application(ApplicationOptions options)
             if (edit_) edit_->ControllerConfirmed(source);
             if (restore_) restore_->ImageConfirmed(source);
           },
-          [this](const std::vector<int>& pages) {
-            if (restore_) restore_->ProgrammingStarts(pages);
+          [this](const model::ParameterImage& controller, const std::vector<int>& pages) {
+            // Without the tune the controller held, a wrong program cannot be taken back: the
+            // user is asked whether to go on without it.
+            if (!restore_) return link::BackupDecision::kGoOn;
+            backup_failure_ = restore_->KeepControllerImage(controller, pages);
+            return backup_failure_.empty() ? link::BackupDecision::kGoOn
+                                           : link::BackupDecision::kAsk;
           },
       }) {
   session_ = std::make_unique<link::Session>(*options_.transport, editor_.image(),
@@ -246,6 +258,29 @@ void Application::Render() {
   window_->RenderConnection(session_->connection());
   window_->ShowPendingPages(pages::PendingPagesText(editor_, texts_.language()));
   ShowPendingMessages();
+  AskAboutProgram();
+}
+
+void Application::AskAboutProgram() {
+  const link::TransactionFailure& failure = session_->failure();
+  if (failure.reason != shown_failure_.reason || failure.page != shown_failure_.page) {
+    shown_failure_ = failure;
+    // The line says "Program error!"; why, the status bar says beside it.
+    if (failure.reason != link::FailureReason::kNone &&
+        failure.reason != link::FailureReason::kStrayWrite)
+      window_->statusBar()->showMessage(
+          QString::fromStdString(link::FailureText(failure, texts_.language())), kFailureMessageMs);
+  }
+  if (!session_->backup_question_pending() || asking_about_backup_) return;
+  // The tick goes on under the question; the program waits for the answer.
+  asking_about_backup_ = true;
+  std::string text(i18n::Text(i18n::OwnText::kBackupQuestion, texts_.language()));
+  if (const auto at = text.find("%R"); at != std::string::npos)
+    text.replace(at, 2, backup_failure_);
+  const bool go_on = options_.prompts->Confirm(text) == ui::Answer::kYes;
+  session_->AnswerBackupQuestion(go_on);
+  asking_about_backup_ = false;
+  window_->RenderStatusLine(session_->status_line());
 }
 
 void Application::ShowPendingMessages() {

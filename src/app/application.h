@@ -143,6 +143,8 @@ class Application : public QObject {
   // Device pages changed on screen and not programmed yet.
   bool HasPendingPages() const;
   void ShowPendingMessages();
+  // A program waiting for the user (its backup could not be kept) and why a program failed.
+  void AskAboutProgram();
   void OnPagesArrived();
 
   ApplicationOptions options_;
@@ -176,6 +178,9 @@ class Application : public QObject {
   bool rendered_stale_ = false;
   std::deque<std::string> pending_messages_;
   bool showing_message_ = false;
+  bool asking_about_backup_ = false;
+  std::string backup_failure_;
+  link::TransactionFailure shown_failure_;
   std::optional<int> saved_com_port_index_;
   ConfigLock config_lock_;
 };

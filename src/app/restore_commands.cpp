@@ -45,11 +45,21 @@ void RestoreCommands::ImageConfirmed(link::ImageSource source) {
       {1, 2, 3, 4, 5, 6, 7, 8, 9});
 }
 
-void RestoreCommands::ProgrammingStarts(const std::vector<int>& pages) {
-  Store(files::RestoreKind::kProgram, pages);
+std::string RestoreCommands::KeepControllerImage(const model::ParameterImage& controller,
+                                                 const std::vector<int>& pages) {
+  return Store(files::RestoreKind::kProgram, pages, controller);
 }
 
 void RestoreCommands::Store(files::RestoreKind kind, std::vector<int> pages) {
+  const std::string failure = Store(kind, std::move(pages), app_.editor().image());
+  // A point that could not be kept must not stop the transfer; the user is told on the
+  // status bar, where it does not block the tick.
+  if (!failure.empty())
+    app_.window().statusBar()->showMessage(QString::fromStdString(failure), kStatusMessageMs);
+}
+
+std::string RestoreCommands::Store(files::RestoreKind kind, std::vector<int> pages,
+                                   const model::ParameterImage& image) {
   const link::IdentificationTexts& id = app_.session().identification();
   files::RestorePoint point;
   point.time_ms = QDateTime::currentMSecsSinceEpoch();
@@ -59,19 +69,17 @@ void RestoreCommands::Store(files::RestoreKind kind, std::vector<int> pages) {
   point.controller_date = id.date;
   point.controller_time = id.time;
   point.pages = std::move(pages);
-  point.image = app_.editor().image();
+  point.image = image;
   std::string reason;
   const files::FileError error = store_.Add(point, &reason);
   if (error == files::FileError::kOk) {
     if (dialog_ && dialog_->isVisible()) FillDialog();
-    return;
+    return {};
   }
-  // A point that could not be kept must not stop the transfer; the user is told on the
-  // status bar, where it does not block the tick.
   std::string text(i18n::Text(i18n::OwnText::kRestorePointNotStored, app_.texts().language()));
   text += std::string(files::Describe(error));
   if (!reason.empty()) text += " (" + reason + ")";
-  app_.window().statusBar()->showMessage(QString::fromStdString(text), kStatusMessageMs);
+  return text;
 }
 
 std::string RestoreCommands::PortText() const {

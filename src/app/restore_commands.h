@@ -18,7 +18,7 @@ class Application;
 class PageController;
 
 // Restore points: the image the controller was found to hold after every read and verify, and
-// the image about to be programmed before every programming, kept in the configuration
+// the tune it held before every program ("before program"), kept in the configuration
 // directory. File → "Restore points…" lists them; a point is loaded as one undo step or
 // exported as a parameter file.
 class RestoreCommands : public QObject {
@@ -30,7 +30,9 @@ class RestoreCommands : public QObject {
 
   // The session's reports.
   void ImageConfirmed(link::ImageSource source);
-  void ProgrammingStarts(const std::vector<int>& pages);
+  // The controller's tune read before a program; empty when it was kept, else why not.
+  std::string KeepControllerImage(const model::ParameterImage& controller,
+                                  const std::vector<int>& pages);
 
   // Opens the list (modal to the window, the tick keeps running).
   void ShowDialog();
@@ -44,6 +46,9 @@ class RestoreCommands : public QObject {
 
  private:
   void Store(files::RestoreKind kind, std::vector<int> pages);
+  // Stores a point; empty on success, else the reason in the window's language.
+  std::string Store(files::RestoreKind kind, std::vector<int> pages,
+                    const model::ParameterImage& image);
   // The port as the user knows it: "COM3 (/dev/ttyUSB0)".
   std::string PortText() const;
   std::optional<files::RestorePoint> Find(const std::string& id);

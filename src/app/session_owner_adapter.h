@@ -18,7 +18,8 @@ class SessionOwnerAdapter : public link::SessionOwner {
     std::function<void()> clear_current_file_name;
     std::function<void()> monitor_frame_decoded;
     std::function<void(link::ImageSource)> image_confirmed;
-    std::function<void(const std::vector<int>&)> programming_starts;
+    std::function<link::BackupDecision(const model::ParameterImage&, const std::vector<int>&)>
+        keep_controller_image;
   };
 
   explicit SessionOwnerAdapter(Hooks hooks) : hooks_(std::move(hooks)) {}
@@ -34,8 +35,10 @@ class SessionOwnerAdapter : public link::SessionOwner {
   void ImageConfirmed(link::ImageSource source) override {
     if (hooks_.image_confirmed) hooks_.image_confirmed(source);
   }
-  void ProgrammingStarts(const std::vector<int>& pages) override {
-    if (hooks_.programming_starts) hooks_.programming_starts(pages);
+  link::BackupDecision KeepControllerImage(const model::ParameterImage& controller,
+                                           const std::vector<int>& pages) override {
+    return hooks_.keep_controller_image ? hooks_.keep_controller_image(controller, pages)
+                                        : link::BackupDecision::kGoOn;
   }
 
  private:

@@ -13,12 +13,12 @@
 #include "clilink/link_options.h"
 #include "clilink/monitor_line.h"
 #include "clilink/restore_point_writer.h"
-#include "clilink/saving_watch.h"
 #include "files/config_paths.h"
 #include "files/file_findings.h"
 #include "files/parameter_file_reader.h"
 #include "files/parameter_file_writer.h"
 #include "i18n/text_table.h"
+#include "link/link_texts.h"
 #include "link/session.h"
 #include "link/session_owner.h"
 #include "logging/csv_log_writer.h"
@@ -61,13 +61,16 @@ class CliOwner : public link::SessionOwner {
                                                      : files::RestoreKind::kVerify,
                   {1, 2, 3, 4, 5, 6, 7, 8, 9});
   }
-  void ProgrammingStarts(const std::vector<int>& pages) override {
-    if (store_point) store_point(files::RestoreKind::kProgram, pages);
+  link::BackupDecision KeepControllerImage(const model::ParameterImage& controller,
+                                           const std::vector<int>& pages) override {
+    return keep_backup && keep_backup(controller, pages) ? link::BackupDecision::kGoOn
+                                                         : link::BackupDecision::kStop;
   }
   int frames = 0;
   // verify compares the file as it says its values, not what the limits make of them.
   bool limits_pass = true;
   std::function<void(files::RestoreKind, std::vector<int>)> store_point;
+  std::function<bool(const model::ParameterImage&, const std::vector<int>&)> keep_backup;
 
  private:
   model::Editor& editor_;
@@ -104,6 +107,19 @@ class Runner {
     owner_.store_point = [this](files::RestoreKind kind, std::vector<int> pages) {
       StoreRestorePoint(files::ConfigDirectory(), kind, std::move(pages), editor_.image(),
                         session_.identification(), PortShown(), err_);
+    };
+    // What the controller held before a program: without it a wrong tune cannot be undone, so
+    // the program stops unless forced.
+    owner_.keep_backup = [this](const model::ParameterImage& controller,
+                                const std::vector<int>& pages) {
+      if (StoreRestorePoint(files::ConfigDirectory(), files::RestoreKind::kProgram, pages,
+                            controller, session_.identification(), PortShown(), err_,
+                            !options_.force))
+        return true;
+      if (options_.force) return true;
+      err_ << "  the controller's tune could not be kept, so nothing was programmed "
+              "(--force programs without it)\n";
+      return false;
     };
   }
 
@@ -272,51 +288,50 @@ class Runner {
       return -1;
     }
     if (session_.transaction_mode() != link::TransactionMode::kNone) {
-      frames_judged_ = owner_.frames;
       return -1;
     }
     const std::string& text = session_.status_line().text;
-    for (TextId failure : {TextId::MsgReadError, TextId::MsgVerifyError, TextId::MsgProgramError})
-      if (text == English(failure)) {
-        err_ << "morvek-cli: " << PortShown() << ": " << text << "\n";
-        // A page that differs is the reason itself; the link then was fine.
-        if (failure == TextId::MsgVerifyError && session_.verify_mismatch_page() != 0)
-          ReportVerifyDifference();
-        else
-          err_ << "  " << LinkReason() << "\n";
-        return kExitTransactionFailed;
-      }
+    const link::TransactionFailure& failure = session_.failure();
+    if (failure.reason != link::FailureReason::kNone) {
+      if (failure.reason == link::FailureReason::kBackupNotKept) return kExitFileError;
+      err_ << "morvek-cli: " << PortShown() << ": " << text << "\n";
+      // The message box said it all already.
+      if (failure.reason != link::FailureReason::kStrayWrite) err_ << FailureDetail(failure);
+      if (failure.reason == link::FailureReason::kDiffers ||
+          failure.reason == link::FailureReason::kDiffersAfterSaving)
+        ReportVerifyDifference();
+      return kExitTransactionFailed;
+    }
     if (options_.command != "program")
       return text == English(TextId::MsgVerify) + " OK" ? kExitOk : -1;
-    return JudgeSaving();
+    if (text != English(TextId::MsgProgramDevice) + " OK") return -1;
+    // Only now, after the controller was seen to keep the pages and verified once more.
+    err_ << English(TextId::MsgProgramDevice) << " OK\n";
+    if (options_.verbose) {
+      const link::SavingRule& saving = session_.saving_rule();
+      err_ << "saving: " << (saving.saw_saving() ? "seen" : "not reported") << ", "
+           << saving.frames() << " monitor frames, programming count " << saving.first_count()
+           << " -> " << saving.last_count() << "\n";
+    }
+    return kExitOk;
   }
 
-  // After the verify pass of a program: the window shows "Program device: OK" at once, but
-  // the command succeeds only once the controller was seen saving and done (or, when it
-  // reports no saving, seen alive).
-  int JudgeSaving() {
-    const bool frame = owner_.frames > frames_judged_;
-    frames_judged_ = owner_.frames;
-    switch (saving_.Tick(frame, session_.live_values().saving_counter, session_.connected())) {
-      case SavingWatch::Verdict::kWaiting:
-        return -1;
-      case SavingWatch::Verdict::kSaved:
-        err_ << English(TextId::MsgProgramDevice) << " OK\n";
-        return kExitOk;
-      case SavingWatch::Verdict::kLostBeforeSaving:
-        err_ << "morvek-cli: " << PortShown() << ": " << English(TextId::MsgProgramError)
-             << "\n  the link was lost after the verify, before the controller was seen saving "
-                "the parameters\n"
-             << LostLinkDetail();
-        return kExitTransactionFailed;
-      case SavingWatch::Verdict::kLostWhileSaving:
-        err_ << "morvek-cli: " << PortShown() << ": " << English(TextId::MsgProgramError)
-             << "\n  the link was lost while the controller was saving the parameters; they may "
-                "not be stored\n"
-             << LostLinkDetail();
-        return kExitTransactionFailed;
+  // Why a transaction failed, indented under its error line, with the system's word on a
+  // device that went away.
+  std::string FailureDetail(const link::TransactionFailure& failure) const {
+    std::string detail = "  " + link::FailureText(failure, Language::kEnglish) + "\n";
+    if (failure.reason == link::FailureReason::kNoReply && failure.page >= 0) {
+      const std::string reason = LinkReason();
+      if (reason != kNoValidReply) detail += "  " + reason + "\n";
     }
-    return -1;
+    if (failure.reason == link::FailureReason::kHungUp && !transport_.last_error().isEmpty())
+      detail += "  " + transport_.last_error().toStdString() + "\n";
+    if (failure.reason == link::FailureReason::kSilent) {
+      char line[80];
+      std::snprintf(line, sizeof line, "  %s for %.1f s\n", kNoValidReply, kSilentSeconds);
+      detail += line;
+    }
+    return detail;
   }
 
   // A verify that found a page different says which fields differ there. It stops at that
@@ -355,15 +370,6 @@ class Runner {
     return device.empty() ? options_.port : device;
   }
 
-  // The system's word on a lost link, as a line of its own when it has one.
-  std::string LostLinkDetail() const {
-    const std::string reason = LinkReason();
-    if (reason != kNoValidReply) return "  " + reason + "\n";
-    char line[80];
-    std::snprintf(line, sizeof line, "  %s for %.1f s\n", kNoValidReply, kSilentSeconds);
-    return line;
-  }
-
   // Why the controller's replies stopped, as far as the system knows.
   std::string LinkReason() const {
     if (!transport_.IsOpen() && !transport_.last_error().isEmpty())
@@ -373,8 +379,8 @@ class Runner {
 
   void ReportProgress() {
     // The connection as the window's connection line would show it: lost after the silent
-    // ticks, back with the first monitor frame.
-    if (owner_.frames > frames_seen_ && link_ != LinkShown::kConnected) {
+    // ticks, back with the first valid frame, whatever it answers.
+    if (session_.valid_frames() > frames_seen_ && link_ != LinkShown::kConnected) {
       const link::ConnectionView c = session_.connection();
       err_ << "Connected, " << c.label_com << " ("
            << transport_.DeviceName(session_.com_port_index() == kAutoScanPort
@@ -386,14 +392,14 @@ class Runner {
       err_ << "No Connection\n";
       link_ = LinkShown::kLost;
     }
-    frames_seen_ = owner_.frames;
+    frames_seen_ = session_.valid_frames();
     const link::StatusLineState& s = session_.status_line();
     const std::string line = s.label_visible
                                  ? s.text + (s.gauge_visible ? " " + std::to_string(s.gauge_value) +
                                                                    "/" + std::to_string(s.gauge_max)
                                                              : std::string())
                                  : std::string();
-    // A program's "OK" is printed by JudgeSaving once it is earned.
+    // A program's "OK" is printed by Judge with its result.
     const bool early_ok =
         options_.command == "program" && s.text == English(TextId::MsgProgramDevice) + " OK";
     if (line != last_progress_ && !line.empty() && !early_ok) err_ << line << "\n";
@@ -440,9 +446,7 @@ class Runner {
   std::string last_progress_;
   enum class LinkShown { kUnknown, kConnected, kLost } link_ = LinkShown::kUnknown;
   int frames_seen_ = 0;
-  int frames_judged_ = 0;
   int limits_changes_ = 0;  // values of the file the limits pass corrects
-  SavingWatch saving_;
   std::unique_ptr<logging::CsvLogWriter> csv_;
   QElapsedTimer csv_clock_;
 };

@@ -4,14 +4,15 @@
 
 namespace morvek::clilink {
 
-void StoreRestorePoint(const std::filesystem::path& config_directory, files::RestoreKind kind,
+bool StoreRestorePoint(const std::filesystem::path& config_directory, files::RestoreKind kind,
                        std::vector<int> pages, const model::ParameterImage& image,
                        const link::IdentificationTexts& controller, const std::string& port,
-                       std::ostream& err) {
+                       std::ostream& err, bool needed) {
+  const char* prefix = needed ? "morvek-cli: " : "morvek-cli: warning: ";
   if (config_directory.empty()) {
-    err << "morvek-cli: warning: no restore point kept (no configuration directory: set "
-           "MORVEK_CONFIG_DIR or HOME)\n";
-    return;
+    err << prefix
+        << "no restore point kept (no configuration directory: set MORVEK_CONFIG_DIR or HOME)\n";
+    return false;
   }
   files::RestorePoint point;
   point.time_ms = std::chrono::duration_cast<std::chrono::milliseconds>(
@@ -27,9 +28,9 @@ void StoreRestorePoint(const std::filesystem::path& config_directory, files::Res
   files::RestorePointStore store(files::RestorePointStore::DirectoryIn(config_directory));
   std::string reason;
   const files::FileError error = store.Add(point, &reason);
-  if (error != files::FileError::kOk)
-    err << "morvek-cli: warning: no restore point kept: " << files::Describe(error) << "\n  "
-        << reason << "\n";
+  if (error == files::FileError::kOk) return true;
+  err << prefix << "no restore point kept: " << files::Describe(error) << "\n  " << reason << "\n";
+  return false;
 }
 
 }  // namespace morvek::clilink

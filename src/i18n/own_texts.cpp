@@ -29,7 +29,8 @@ constexpr std::array<Row, static_cast<std::size_t>(OwnText::kCount)> kTexts{{
     {"Pages", "Seiten", "Pages du boîtier", "Stránky"},
     {"Read", "Gelesen", "Lecture", "Čtení"},
     {"Verify", "Verifiziert", "Vérification", "Ověření"},
-    {"Program", "Programmiert", "Programmation", "Programování"},
+    {"Before program (controller)", "Vor dem Programmieren (Steuergerät)",
+     "Avant programmation (boîtier)", "Před programováním (jednotka)"},
     {"Load", "Laden", "Charger", "Načíst"},
     {"Export…", "Exportieren…", "Exporter…", "Exportovat…"},
     {"Close", "Schließen", "Fermer", "Zavřít"},
@@ -218,6 +219,70 @@ constexpr std::array<Row, static_cast<std::size_t>(OwnText::kCount)> kTexts{{
      "Ein Name auf .ign gehört einer Parameterdatei, nie einer Aufzeichnung: ",
      "Un nom en .ign appartient à un fichier de paramètres, jamais à un enregistrement : ",
      "Název končící na .ign patří souboru parametrů, nikdy záznamu: "},
+    {"no valid reply from the controller (page %P)",
+     "keine gültige Antwort vom Steuergerät (Seite %P)",
+     "aucune réponse valide du boîtier (page %P)",
+     "žádná platná odpověď jednotky (stránka %P)"},
+    {"the controller's page %P differs from the image sent",
+     "Seite %P des Steuergeräts weicht vom gesendeten Abbild ab",
+     "la page %P du boîtier diffère de l'image envoyée",
+     "stránka %P jednotky se liší od odeslaných dat"},
+    {"the device went away before the controller was seen to keep the parameters",
+     "die Verbindung zum Gerät brach ab, bevor das Steuergerät das Speichern der Parameter "
+     "bestätigt hatte",
+     "la liaison avec le périphérique a été coupée avant que le boîtier ait confirmé "
+     "l'enregistrement des paramètres",
+     "spojení se zařízením se přerušilo dřív, než jednotka potvrdila uložení parametrů"},
+    {"the controller fell silent before it was seen to finish saving",
+     "das Steuergerät antwortete nicht mehr, bevor es das Speichern beendet hatte",
+     "le boîtier ne répond plus, avant d'avoir terminé l'enregistrement",
+     "jednotka přestala odpovídat dřív, než dokončila ukládání"},
+    {"the controller restarted while saving (its programming count went down)",
+     "das Steuergerät startete während des Speicherns neu (sein Programmierzähler sank)",
+     "le boîtier a redémarré pendant l'enregistrement (son compteur de programmations a baissé)",
+     "jednotka se během ukládání restartovala (její počet programování klesl)"},
+    {"the controller did not finish saving within a minute",
+     "das Steuergerät hat das Speichern nicht innerhalb einer Minute beendet",
+     "le boîtier n'a pas terminé l'enregistrement en une minute",
+     "jednotka nedokončila ukládání do jedné minuty"},
+    {"after saving, the controller's page %P differs from the image sent: it did not keep the "
+     "program",
+     "nach dem Speichern weicht Seite %P des Steuergeräts vom gesendeten Abbild ab: es hat die "
+     "Programmierung nicht behalten",
+     "après l'enregistrement, la page %P du boîtier diffère de l'image envoyée : il n'a pas "
+     "conservé la programmation",
+     "po uložení se stránka %P jednotky liší od odeslaných dat: jednotka programování "
+     "neuchovala"},
+    {"A line error turned a request into a write: the controller answered as if its page %P had "
+     "been programmed. Page %P of the controller may have been overwritten. Program a known tune "
+     "into the controller.",
+     "Ein Leitungsfehler hat eine Anfrage in einen Schreibbefehl verwandelt: das Steuergerät "
+     "antwortete, als wäre seine Seite %P programmiert worden. Seite %P des Steuergeräts wurde "
+     "möglicherweise überschrieben. Programmieren Sie eine bekannte Abstimmung in das "
+     "Steuergerät.",
+     "Une erreur de ligne a transformé une demande en écriture : le boîtier a répondu comme si "
+     "sa page %P avait été programmée. La page %P du boîtier a peut-être été écrasée. "
+     "Programmez-y un réglage connu.",
+     "Chyba na lince změnila požadavek na zápis: jednotka odpověděla, jako by byla "
+     "naprogramována její stránka %P. Stránka %P jednotky mohla být přepsána. Naprogramujte do "
+     "jednotky známé nastavení."},
+    {"the controller's tune could not be kept as a restore point, so nothing was programmed",
+     "die Abstimmung des Steuergeräts konnte nicht als Wiederherstellungspunkt gesichert "
+     "werden, daher wurde nichts programmiert",
+     "le réglage du boîtier n'a pas pu être conservé comme point de restauration ; rien n'a été "
+     "programmé",
+     "nastavení jednotky se nepodařilo uložit jako bod obnovení, proto se nic "
+     "neprogramovalo"},
+    {"The controller's present tune could not be kept as the restore point \"before "
+     "program\":\n%R\nProgram anyway? The present tune cannot be taken back then.",
+     "Die jetzige Abstimmung des Steuergeräts konnte nicht als Wiederherstellungspunkt „vor "
+     "dem Programmieren“ gesichert werden:\n%R\nTrotzdem programmieren? Die jetzige Abstimmung "
+     "lässt sich dann nicht zurückholen.",
+     "Le réglage actuel du boîtier n'a pas pu être conservé comme point de restauration « avant "
+     "programmation » :\n%R\nProgrammer quand même ? Le réglage actuel ne pourra alors pas être "
+     "rétabli.",
+     "Současné nastavení jednotky se nepodařilo uložit jako bod obnovení „před "
+     "programováním“:\n%R\nPřesto programovat? Současné nastavení pak nepůjde vrátit."},
 }};
 // clang-format on
 

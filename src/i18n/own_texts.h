@@ -100,6 +100,17 @@ enum class OwnText : std::uint8_t {
   kCloseNotVerifiedQuestion,  // asked when the window closes before the controller was known
   kLogNameTaken,       // a data log asked for under a name that exists, before the name
   kLogParameterName,   // a data log asked for under a name ending in .ign, before the name
+  // Why a transfer failed, after "Program error!" and its kin; %P stands for a page number.
+  kFailNoReply,
+  kFailDiffers,
+  kFailHungUp,
+  kFailSilent,
+  kFailRestarted,
+  kFailNeverSaved,
+  kFailDiffersAfterSaving,
+  kFailStrayWrite,  // a message box of its own
+  kFailBackupNotKept,
+  kBackupQuestion,  // %R: why the restore point could not be kept
   kCount
 };
 

@@ -9,12 +9,14 @@ namespace morvek::link {
 void FrameSender::SendPageFrame() {
   state_.tick_counter = 0;
   const bool reading = state_.transaction_mode == TransactionMode::kRead;
-  Send(BuildPageFrame(state_.current_command, image_, reading));
+  Send(BuildPageFrame(state_.current_command, page_source_ ? *page_source_ : image_, reading));
 }
 
 void FrameSender::SendMonitorRequest() {
   Send(BuildMonitorRequest(image_, state_.autotune_on, test_flags_.Take()));
 }
+
+void FrameSender::SendPlainMonitorRequest() { Send(BuildMonitorRequest(image_, false, {})); }
 
 void FrameSender::SendTuningRequest(int second) {
   state_.current_command =

@@ -17,6 +17,7 @@ struct LiveValues {
   int rpm_speed_ratio = 0;             // word 120, ratio x 10
   bool output_test_inhibit = false;    // byte 4 bit 7
   int saving_counter = 0;              // word 148
+  int programming_count = 0;           // word 76, programmings the controller has stored
   bool start_limiter = false;          // byte 2 bit 2
   bool ignition_limiter = false;       // byte 2 bit 3
   bool injection_limiter = false;      // byte 2 bit 4

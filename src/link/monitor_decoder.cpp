@@ -254,6 +254,7 @@ struct Decoder {
     SetText(L::kLabelKorNapeti, Printf("U correction = %d us", f.Word(108) - 1000));
     live.after_start_timer = f.Word(94);
     live.saving_counter = f.Word(148);
+    live.programming_count = f.Word(76);
     SetText(L::kLabelKorVodaIgn, Printf("TW correction = %4.1f °", f.Word(110) * 0.1 - 100));
     SetText(L::kLabelMonSpeed,
             Printf("%s = %d [km/h]", Word(TextId::TxtSpeed).c_str(), f.Word(116)));

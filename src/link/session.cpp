@@ -11,7 +11,8 @@ using i18n::TextId;
 
 Session::Session(Transport& transport, model::ParameterImage& image,
                  model::PageProgramFlags& program_flags, SessionOwner& owner)
-    : image_(image),
+    : transport_(transport),
+      image_(image),
       owner_(owner),
       port_(transport),
       sender_(transport, image, state_, test_flags_),
@@ -50,7 +51,15 @@ void Session::OpenPort() {
 
 void Session::Tick() {
   // 1. Take in at most one frame.
+  monitor_frame_this_tick_ = false;
   ReceiveFrame();
+  // A program ends at once when the device goes away: the watchdog would take 24 ticks more.
+  if (transactions_.program_phase() != Transactions::ProgramPhase::kNone && !transport_.IsOpen())
+    transactions_.HungUp();
+  if (transactions_.program_phase() == Transactions::ProgramPhase::kSaving)
+    transactions_.SavingTick({monitor_frame_this_tick_, frame_saving_counter_,
+                              frame_programming_count_, transport_.IsOpen(),
+                              watchdog_ < kWatchdogLimit});
   // 2. A running transaction repeats its page or fails; 3. otherwise the periodic request.
   if (state_.transaction_mode != TransactionMode::kNone) {
     transactions_.Supervise();
@@ -68,6 +77,7 @@ void Session::Tick() {
 void Session::ReceiveFrame() {
   const std::optional<DeviceFrame> frame = port_.ReceiveFrame();
   if (!frame) return;
+  if (frame->IsValid()) ++valid_frames_;
   if (frame->code() == kReplyMonitor) {
     HandleMonitorFrame(*frame);
   } else {
@@ -76,6 +86,13 @@ void Session::ReceiveFrame() {
 }
 
 void Session::HandleMonitorFrame(const DeviceFrame& frame) {
+  if (frame.IsValid()) {
+    // What a running program's saving is judged by, whatever the display shows meanwhile.
+    const auto& b = frame.bytes();
+    monitor_frame_this_tick_ = true;
+    frame_saving_counter_ = b[148] | (b[149] << 8);
+    frame_programming_count_ = b[76] | (b[77] << 8);
+  }
   if (replaying_) {
     // The controller is still there; only the recorded values are shown.
     if (frame.IsValid()) watchdog_ = 0;
@@ -99,6 +116,17 @@ bool Session::DecodeIntoDisplay(const DeviceFrame& frame) {
 }
 
 void Session::HandlePageReply(const DeviceFrame& frame) {
+  // A program echo that answers no program request: a request was turned into a write.
+  const std::uint8_t code = frame.code();
+  const bool echo = code > ReplyCodeOf(kCmdProgramPage0) &&
+                    code <= ReplyCodeOf(kCmdProgramPage0 + model::kLastImagePage);
+  const bool expected = state_.transaction_mode == TransactionMode::kProgram &&
+                        code == ReplyCodeOf(state_.current_command);
+  if (echo && !expected && frame.IsValid()) {
+    transactions_.StrayProgramEcho(frame);
+    watchdog_ = 0;
+    return;
+  }
   if (!transactions_.Accepts(frame)) return;
   if (state_.transaction_mode == TransactionMode::kNone) {
     // Outside a transaction only the autotune cycle has a page request outstanding; a late
@@ -121,16 +149,6 @@ void Session::IdleTick() {
       sender_.SendMonitorRequest();
       state_.tuning_phase = 0;
     }
-  }
-  if (live_.saving_counter != 0) {
-    status_.ShowMessage(LinkText(TextId::MsgSaving, language_));
-    status_.ShowGauge();
-    const int max = status_.state().gauge_max;
-    status_.SetProgress(
-        std::clamp(max * (kSavingScale - live_.saving_counter) / kSavingScale, 0, max));
-  } else if (state_.done) {
-    status_.SetText(LinkText(TextId::MsgProgramDevice, language_) + " OK");
-    status_.SetProgressToMax();
   }
 }
 

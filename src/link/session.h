@@ -73,6 +73,20 @@ class Session {
   void Program() { transactions_.Program(); }
   void StartProgramming() { transactions_.StartProgramming(); }
   TransactionMode transaction_mode() const { return state_.transaction_mode; }
+  Transactions::ProgramPhase program_phase() const { return transactions_.program_phase(); }
+  // The controller's tune could not be kept before a program: the program waits for the
+  // user's answer (true: program without it).
+  bool backup_question_pending() const {
+    return transactions_.program_phase() == Transactions::ProgramPhase::kAwaitingConsent;
+  }
+  void AnswerBackupQuestion(bool go_on) { transactions_.AnswerBackupQuestion(go_on); }
+  const model::ParameterImage& controller_backup() const {
+    return transactions_.controller_backup();
+  }
+  // Why the last transaction failed (kNone while one runs or after a success).
+  const TransactionFailure& failure() const { return transactions_.failure(); }
+  // What the last program saw of the controller's saving.
+  const SavingRule& saving_rule() const { return transactions_.saving_rule(); }
 
   // "Tuning on".
   void SetAutotuneOn(bool on) { state_.autotune_on = on; }
@@ -106,6 +120,8 @@ class Session {
   ConnectionView connection() const;
   // A valid frame arrived within the last 24 ticks.
   bool connected() const { return !link_lost_; }
+  // Frames with a good checksum received so far, of any kind.
+  int valid_frames() const { return valid_frames_; }
   const MonitorView& monitor_view() const { return monitor_view_; }
   MonitorView& monitor_view() { return monitor_view_; }
   const LiveValues& live_values() const { return live_; }
@@ -137,6 +153,7 @@ class Session {
   void IdleTick();
   void SuperviseConnection();
 
+  Transport& transport_;
   model::ParameterImage& image_;
   SessionOwner& owner_;
   LinkState state_;
@@ -153,6 +170,11 @@ class Session {
   DeviceFrame last_monitor_frame_;
   int rpm_before_last_frame_ = 0;
   bool replaying_ = false;
+  // The saving counter and programming count of a monitor frame taken in this tick.
+  int valid_frames_ = 0;
+  bool monitor_frame_this_tick_ = false;
+  int frame_saving_counter_ = 0;
+  int frame_programming_count_ = 0;
 
   int watchdog_ = kWatchdogStart;
   int reopen_counter_ = 0;  // ticks without connection since the last reopen

@@ -3,10 +3,19 @@
 #include <cstdint>
 #include <vector>
 
+#include "model/parameter_image.h"
+
 namespace morvek::link {
 
 // Which command found the controller holding the image.
 enum class ImageSource : std::uint8_t { kRead, kVerify };
+
+// What became of the controller's tune read before a program.
+enum class BackupDecision : std::uint8_t {
+  kGoOn,  // kept (or programming without it was allowed): send the pages
+  kStop,  // not kept: program nothing
+  kAsk,   // not kept: the program waits until the user answers (Session::AnswerBackupQuestion)
+};
 
 // What the Session asks of the window that owns it (the editor and the page on screen).
 // Every call happens inside Session::Tick() or a Session command.
@@ -31,8 +40,12 @@ class SessionOwner {
   virtual void UpdateLiveHighlight() = 0;
   // A read or a verify ended OK: the controller holds exactly the image's pages 1..9.
   virtual void ImageConfirmed(ImageSource /*source*/) {}
-  // Programming starts: the image's `pages` (ascending) are about to be sent.
-  virtual void ProgrammingStarts(const std::vector<int>& /*pages*/) {}
+  // A program has read what the controller holds before it sends anything: `controller` is
+  // its tune, kept as the restore point "before program"; `pages` are the pages to be sent.
+  virtual BackupDecision KeepControllerImage(const model::ParameterImage& /*controller*/,
+                                             const std::vector<int>& /*pages*/) {
+    return BackupDecision::kGoOn;
+  }
 };
 
 }  // namespace morvek::link

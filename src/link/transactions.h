@@ -1,15 +1,21 @@
 #pragma once
 
+#include <array>
 #include <deque>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "i18n/text_table.h"
 #include "link/device_frame.h"
 #include "link/frame_sender.h"
 #include "link/identification_page.h"
 #include "link/link_state.h"
+#include "link/live_values.h"
+#include "link/saving_rule.h"
 #include "link/session_owner.h"
 #include "link/status_line.h"
+#include "link/transaction_failure.h"
 #include "model/parameter_image.h"
 
 namespace morvek::link {
@@ -18,6 +24,13 @@ inline constexpr int kResendTicks = 6;
 inline constexpr int kMaxSends = 5;
 
 // Read, verify and program: stop-and-wait page by page, one request outstanding.
+//
+// A program is done only when the controller has kept it: a full program first reads what the
+// controller holds (kept as the restore point "before program"), sends the pages, verifies
+// them, waits while the controller saves them into its permanent memory and verifies them once
+// more. Only then does it show "Program device: OK" and clear the pages' program flags; any
+// failure on the way leaves them flagged. Programming of changed pages takes the same path
+// without the first read and the first verify.
 class Transactions {
  public:
   struct Context {
@@ -42,6 +55,33 @@ class Transactions {
   void Program();
   // Programs the flagged pages, the lowest first; nothing when no page is flagged.
   void StartProgramming();
+
+  // Where a program stands. kSaving and kFinalVerify show "Saving:".
+  enum class ProgramPhase : std::uint8_t {
+    kNone,
+    kBackup,           // reading the controller's tune (TransactionMode kRead)
+    kAwaitingConsent,  // that tune could not be kept: the user is asked whether to go on
+    kSending,          // the pages (kProgram)
+    kFirstVerify,      // kVerify
+    kSaving,           // the controller stores the pages (kProgram, monitor requests)
+    kFinalVerify,      // kVerify, after the saving
+  };
+  ProgramPhase program_phase() const { return phase_; }
+  // The answer to the question of a tune that could not be kept: go on without it, or stop.
+  void AnswerBackupQuestion(bool go_on);
+  // The controller's tune as the last program found it before sending anything.
+  const model::ParameterImage& controller_backup() const { return backup_; }
+  // One tick of the saving phase, with what the Session saw in it.
+  void SavingTick(const SavingRule::Observation& seen);
+  const SavingRule& saving_rule() const { return saving_; }
+  // The transport reported the device gone while a program ran.
+  void HungUp();
+  // A program echo that no running program asked for: unless it repeats what this program
+  // sent, a request was turned into a write on the line; the transaction is stopped.
+  // Returns whether it was taken as such.
+  bool StrayProgramEcho(const DeviceFrame& frame);
+  // Why the last transaction failed; kNone while one runs and after a success.
+  const TransactionFailure& failure() const { return failure_; }
 
   // Whether a reply answers the pending page request (valid checksum, page 0..9, reply code).
   bool Accepts(const DeviceFrame& frame) const;
@@ -77,8 +117,15 @@ class Transactions {
   void ReceiveIdentification(const DeviceFrame& frame);
   void EndWithVersionMismatch();
   void RequestPage(std::uint8_t command, int progress);
-  void StartVerifyPass();
+  void StartVerifyPass(std::vector<int> pages, bool after_saving);
+  void BeginSending(bool send_now);
+  void StartSaving();
+  void ProgramConfirmed();
+  void FailProgram(FailureReason reason, int page);
+  void EndProgram();
+  const model::ParameterImage& Expected() const;
   void HandleRead(const DeviceFrame& frame, int page);
+  void HandleBackup(const DeviceFrame& frame, int page);
   void HandleProgram(const DeviceFrame& frame, int page);
   void HandleVerify(const DeviceFrame& frame, int page);
   // A new command replaces a running copy read.
@@ -96,6 +143,21 @@ class Transactions {
   CopyRead copy_read_ = CopyRead::kNone;
   int mismatch_page_ = 0;
   model::ParameterImage controller_copy_;
+
+  ProgramPhase phase_ = ProgramPhase::kNone;
+  bool backup_wanted_ = false;      // the Program command: read the controller first
+  std::vector<int> program_pages_;  // the pages the running program sends, ascending
+  std::size_t send_index_ = 0;
+  std::vector<int> verify_pages_;  // the pages of the running verify pass
+  std::size_t verify_index_ = 0;
+  int echo_mismatch_page_ = 0;        // the page whose last echo differed from what was sent
+  model::ParameterImage sent_image_;  // what the running program sends
+  model::ParameterImage backup_;
+  SavingRule saving_;
+  TransactionFailure failure_;
+  // What the controller confirmed holding after each page's last program echo this run.
+  std::array<std::optional<std::array<std::uint8_t, model::kPageSize>>, model::kDevicePageCount>
+      programmed_{};
 };
 
 }  // namespace morvek::link

@@ -32,7 +32,9 @@ ControllerModel::ControllerModel(const ControllerConfig& config)
       identification_(config.identification),
       pages_(config.identification, config.pages ? *config.pages : DefaultControllerImage()),
       faults_(config.faults),
-      programming_count_(config.programming_count) {
+      programming_count_(config.programming_count),
+      kept_(pages_.image()),
+      kept_count_(config.programming_count) {
   power_on_preset_ = model::Stored(pages_.image(), model::FieldId::kBike);
   engine_ = EngineModel(WithEngine(config.scenario));
 }
@@ -106,6 +108,10 @@ void ControllerModel::HandleFrame(const link::DeviceFrame& request) {
         {due + static_cast<long long>(fate.copy_after_ticks) * config_.tick_ms, order_++, *reply});
     ++counters_.doubled;
   }
+  const std::uint8_t command = request.code();
+  if (config_.hang_up_after_verify && programmed_since_verify_ &&
+      command == (link::kCmdReadBit | model::kLastImagePage))
+    faults_.SetSilent(true);
   const int leave_after = faults_.config().silent_after_page_replies;
   if (reply->code() != link::kReplyMonitor && leave_after > 0 && ++page_replies_ >= leave_after)
     faults_.SetSilent(true);
@@ -132,11 +138,12 @@ std::optional<link::DeviceFrame> ControllerModel::HandleRequest(const link::Devi
   autotune_.OnPageRequest(command);
   if (!read && page >= model::kFirstImagePage) {
     pages_.StorePage(page, request.Payload());
+    programmed_since_verify_ = true;
     // Every programmed page restarts the save into the controller's permanent memory.
     if (config_.save_duration_ms > 0)
       save_remaining_ms_ = config_.save_duration_ms;
     else
-      ++programming_count_;
+      SavingFinished();
   }
   return PageReply(command, page);
 }
@@ -183,11 +190,27 @@ void ControllerModel::Advance(int ms) {
       save_remaining_ms_ -= kStepMs;
       if (save_remaining_ms_ <= 0) {
         save_remaining_ms_ = 0;
-        ++programming_count_;
+        SavingFinished();
       }
     }
   }
   if (!received_.empty() && now_ms_ - last_receive_ms_ >= kFrameGapMs) received_.clear();
+}
+
+void ControllerModel::SavingFinished() {
+  ++programming_count_;
+  kept_ = pages_.image();
+  kept_count_ = programming_count_;
+  if (on_kept_) on_kept_(kept_, kept_count_);
+}
+
+void ControllerModel::PowerCycle() {
+  pages_.mutable_image() = kept_;
+  programming_count_ = kept_count_;
+  save_remaining_ms_ = 0;
+  programmed_since_verify_ = false;
+  outgoing_.clear();
+  received_.clear();
 }
 
 std::vector<std::uint8_t> ControllerModel::TakeOutput() {

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <span>
 #include <vector>
@@ -28,6 +29,9 @@ struct ControllerConfig {
   int save_duration_ms = 3000;
   int programming_count = 0;  // programmings so far (monitor word 76)
   int tick_ms = 55;           // the unit of late replies
+  // Falls silent right after answering the read of page 9 that follows a programming: a
+  // controller that hangs up just after the verify.
+  bool hang_up_after_verify = false;
 };
 
 // One monitor request that carried output-test flags.
@@ -76,6 +80,17 @@ class ControllerModel {
 
   int saving_counter() const;
   int programming_count() const { return programming_count_; }
+
+  // The permanent memory: the pages and the programming count as the last finished saving
+  // left them (the power-on pages before any). Only these survive a power cycle.
+  const model::ParameterImage& kept_image() const { return kept_; }
+  int kept_count() const { return kept_count_; }
+  // Called whenever a saving has finished, with what is now kept.
+  void set_on_kept(std::function<void(const model::ParameterImage&, int)> on_kept) {
+    on_kept_ = std::move(on_kept);
+  }
+  // Switched off and on again: the kept pages and count, no saving, nothing on the line.
+  void PowerCycle();
   const std::vector<OutputTestRecord>& output_tests() const { return output_tests_; }
   const EngineModel& engine() const { return engine_; }
   void SetScenario(const Scenario& scenario);
@@ -101,6 +116,7 @@ class ControllerModel {
   link::DeviceFrame PageReply(std::uint8_t command, int page);
   bool TestsInhibited() const;
   Scenario WithEngine(Scenario scenario) const;
+  void SavingFinished();
 
   ControllerConfig config_;
   int power_on_preset_ = 0;  // the motorcycle preset in the pages at power-on
@@ -121,6 +137,10 @@ class ControllerModel {
   int page_replies_ = 0;  // page replies queued so far, for silent_after_page_replies
   int save_remaining_ms_ = 0;
   int programming_count_ = 0;
+  model::ParameterImage kept_;
+  int kept_count_ = 0;
+  std::function<void(const model::ParameterImage&, int)> on_kept_;
+  bool programmed_since_verify_ = false;
   std::vector<OutputTestRecord> output_tests_;
 };
 

@@ -15,6 +15,7 @@
 #include "files/file_io.h"
 #include "files/parameter_file_reader.h"
 #include "files/parameter_file_writer.h"
+#include "files/restore_points.h"
 #include "logging/csv_log_reader.h"
 #include "model/editor.h"
 #include "model/field_table.h"
@@ -156,8 +157,86 @@ TEST_F(CliLinkTest, ReadAndProgramLeaveRestorePointsThatExportAsFiles) {
       lines[1].find(' ', lines[1].find_first_not_of(' ', 2)) - lines[1].find_first_not_of(' ', 2));
   r = Cli({"restore", "export", id, "-o", File("from-program.ign")});
   ASSERT_EQ(r.code, 0) << id << "\n" << r.err;
-  EXPECT_EQ(ImageOf(File("from-program.ign")), ImageOf(File("bike6.ign")));
-  EXPECT_NE(ImageOf(File("from-program.ign")), ImageOf(File("from-read.ign")));
+  // "Before program" is what the controller held, so that the program can be taken back.
+  EXPECT_EQ(ImageOf(File("from-program.ign")), ImageOf(File("bike1.ign")));
+  EXPECT_NE(ImageOf(File("from-program.ign")), ImageOf(File("bike6.ign")));
+  EXPECT_EQ(Cli({"verify", File("bike6.ign"), "--port", link_}).code, 0);
+}
+
+// A controller switched off and on while it saves comes back with its old tune; one that hangs
+// up just after the verify has not been seen to keep anything. Neither is a success.
+TEST_F(CliLinkTest, AProgramTheControllerDidNotKeepFails) {
+  ASSERT_EQ(Cli({"new", "--bike", "0", "-o", File("bike0.ign")}).code, 0);
+  ASSERT_EQ(Cli({"new", "--bike", "5", "-o", File("bike5.ign")}).code, 0);
+  const std::vector<std::string> controller{
+      "--no-wire-delay", "--load", File("bike0.ign"), "--store", File("kept"), "--save-ms", "3000"};
+  for (const char* event : {"power cycle while saving", "hang-up after the verify"}) {
+    SCOPED_TRACE(event);
+    const bool hang_up = event[0] == 'h';
+    std::vector<std::string> args = controller;
+    if (hang_up) args.push_back("--hang-up-after-verify");
+    StartSim(args);
+    ChildProcess program({MORVEK_CLI, "program", File("bike5.ign"), "--port", link_},
+                         File(hang_up ? "hang" : "cycle"));
+    const std::string wait_for = hang_up ? "Verify: 9/10" : "Saving: 2/10";
+    for (int i = 0; i < 1500 && program.Err().find(wait_for) == std::string::npos; ++i)
+      std::this_thread::sleep_for(10ms);
+    ASSERT_NE(program.Err().find(wait_for), std::string::npos) << program.Err();
+    if (!hang_up) {
+      KillSim();
+      StartSim(controller);  // the same link, the pages it had saved
+    }
+    const auto at = std::chrono::steady_clock::now();
+    EXPECT_EQ(program.Wait(30s), 1) << program.Err();
+    EXPECT_LT(std::chrono::steady_clock::now() - at, 3s) << program.Err();
+    const std::string err = program.Err();
+    EXPECT_EQ(err.find("Program device: OK"), std::string::npos) << err;
+    EXPECT_NE(err.find("Program error!"), std::string::npos) << err;
+    // The transport's hang-up is the reason, not a watchdog that ran out.
+    EXPECT_NE(err.find("the device went away before the controller was seen to keep the "
+                       "parameters"),
+              std::string::npos)
+        << err;
+    if (!hang_up) {
+      EXPECT_EQ(Cli({"verify", File("bike0.ign"), "--port", link_}).code, 0);
+      KillSim();
+    }
+  }
+}
+
+TEST_F(CliLinkTest, ProgramStopsWithoutTheControllersTuneUnlessForced) {
+  ASSERT_EQ(Cli({"new", "--bike", "0", "-o", File("bike0.ign")}).code, 0);
+  ASSERT_EQ(Cli({"new", "--bike", "5", "-o", File("bike5.ign")}).code, 0);
+  StartSim({"--no-wire-delay", "--load", File("bike0.ign"), "--save-ms", "500"});
+  // The restore points cannot be written: a file stands where their folder would be.
+  const fs::path folder = files::RestorePointStore::DirectoryIn(dir_ / "config");
+  fs::create_directories(folder.parent_path());
+  { std::ofstream(folder) << "in the way\n"; }
+
+  CliResult r = Cli({"program", File("bike5.ign"), "--port", link_});
+  EXPECT_EQ(r.code, 5) << r.err;
+  EXPECT_NE(r.err.find("nothing was programmed"), std::string::npos) << r.err;
+  EXPECT_EQ(r.err.find("Program device:"), std::string::npos) << r.err;
+  EXPECT_EQ(Cli({"verify", File("bike0.ign"), "--port", link_}).code, 0);
+
+  r = Cli({"program", File("bike5.ign"), "--port", link_, "--force"});
+  EXPECT_EQ(r.code, 0) << r.err;
+  EXPECT_NE(r.err.find("warning: no restore point kept"), std::string::npos) << r.err;
+  EXPECT_EQ(Cli({"verify", File("bike5.ign"), "--port", link_}).code, 0);
+}
+
+TEST_F(CliLinkTest, ConnectedNamesTheDeviceOfEveryCommand) {
+  StartSim({"--no-wire-delay"});
+  for (const std::vector<std::string>& command :
+       {std::vector<std::string>{"read", "--port", link_, "-o", File("r.ign")},
+        std::vector<std::string>{"read", "--port", "COM4", "--com", "4=" + link_, "-o",
+                                 File("r4.ign")}}) {
+    const CliResult r = Cli(command);
+    ASSERT_EQ(r.code, 0) << r.err;
+    const std::string com = command[2] == "COM4" ? "COM4" : "COM1";
+    EXPECT_NE(r.err.find("Connected, COM= " + com + " (" + link_ + ")\n"), std::string::npos)
+        << r.err;
+  }
 }
 
 TEST_F(CliLinkTest, DiffWithTheControllerListsTheOneEditAndAFailedVerifySaysWhere) {

@@ -79,8 +79,11 @@ class RecordingOwner : public SessionOwner {
   void MonitorFrameDecoded() override { ++monitor_frames; }
   void UpdateLiveHighlight() override { ++highlights; }
   void ImageConfirmed(ImageSource source) override { confirmed.push_back(source); }
-  void ProgrammingStarts(const std::vector<int>& pages) override {
+  BackupDecision KeepControllerImage(const model::ParameterImage& controller,
+                                     const std::vector<int>& pages) override {
+    backups.push_back(controller);
     programming_starts.push_back(pages);
+    return backup_decision;
   }
 
   int Count(const std::string& name) const {
@@ -92,6 +95,8 @@ class RecordingOwner : public SessionOwner {
   int highlights = 0;
   std::vector<ImageSource> confirmed;
   std::vector<std::vector<int>> programming_starts;
+  std::vector<model::ParameterImage> backups;
+  BackupDecision backup_decision = BackupDecision::kGoOn;
 };
 
 // A frame with the given code and bytes (by frame offset), checksum sealed.

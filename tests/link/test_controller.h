@@ -23,6 +23,24 @@ class TestController {
   int saving_step = 0;
   int monitor_version = 84;
   bool corrupt_echo = false;  // program echoes differ from what was sent
+  // Each programmed page starts a saving at this counter (0: it stores at once and reports
+  // none). Only a finished saving puts the pages into the memory a power cycle keeps.
+  int save_start = 0;
+  int programming_count = 0;  // reported as word 76; one more for each finished saving
+  std::array<std::array<std::uint8_t, 150>, 10> kept{};
+  int kept_count = 0;
+
+  // Switched off and on: what it had stored, no saving under way.
+  void PowerCycle() {
+    pages = kept;
+    pages[0][10] = 84;
+    saving_counter = 0;
+    programming_count = kept_count;
+  }
+  void KeepPages() {
+    kept = pages;
+    kept_count = programming_count;
+  }
 
  private:
   void Answer(const DeviceFrame& request) {
@@ -33,14 +51,29 @@ class TestController {
       reply.bytes()[148] = static_cast<std::uint8_t>(saving_counter & 0xFF);
       reply.bytes()[149] = static_cast<std::uint8_t>(saving_counter >> 8);
       reply.bytes()[150] = static_cast<std::uint8_t>(monitor_version);
-      saving_counter = saving_counter > saving_step ? saving_counter - saving_step : 0;
+      reply.bytes()[76] = static_cast<std::uint8_t>(programming_count & 0xFF);
+      reply.bytes()[77] = static_cast<std::uint8_t>(programming_count >> 8);
+      if (saving_counter > 0) {
+        saving_counter = saving_counter > saving_step ? saving_counter - saving_step : 0;
+        if (saving_counter == 0) {
+          ++programming_count;
+          KeepPages();
+        }
+      }
     } else {
       const int page = request.code() & 0x3F;
       const bool read = (request.code() & 0x40) != 0;
       if (page > 9) return;
-      if (!read && page != 0)
+      if (!read && page != 0) {
         for (int k = 0; k < 150; ++k)
           pages[static_cast<std::size_t>(page)][static_cast<std::size_t>(k)] = request.payload(k);
+        if (save_start > 0) {
+          saving_counter = save_start;
+        } else {
+          ++programming_count;
+          KeepPages();
+        }
+      }
       reply.set_code(static_cast<std::uint8_t>(request.code() ^ 0x80));
       for (int k = 0; k < 150; ++k)
         reply.set_payload(k, pages[static_cast<std::size_t>(page)][static_cast<std::size_t>(k)]);

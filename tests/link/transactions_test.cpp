@@ -164,56 +164,87 @@ TEST_F(TransactionTest, UnansweredReadSendsPageZeroFiveTimesThenFails) {
   EXPECT_EQ(transport.Codes().size(), 5u);
 }
 
-TEST_F(TransactionTest, ProgramSendsEveryPageVerifiesThenShowsSaving) {
+TEST_F(TransactionTest, ProgramReadsTheControllerSendsVerifiesWaitsForTheSavingAndVerifiesAgain) {
+  FillControllerPages(40);
+  const model::ParameterImage old_tune = [&] {
+    model::ParameterImage held;
+    for (int p = 1; p <= 9; ++p)
+      std::copy(controller.pages[static_cast<std::size_t>(p)].begin(),
+                controller.pages[static_cast<std::size_t>(p)].end(), held.Page(p).begin());
+    return held;
+  }();
   FillImage(3);
-  controller.saving_counter = 2000;  // reported by the first monitor frames after programming
-  controller.saving_step = 1000;
+  controller.save_start = 2000;
+  controller.saving_step = 500;
   session.Program();
-  EXPECT_EQ(session.status_line().text, "Program device:");
-  EXPECT_GE(RunTransaction(), 0);
-  EXPECT_EQ(PageCodes(), Concat(Range(0x00, 0x09), Range(0x41, 0x49)));
-  for (int k = 0; k < 150; ++k) EXPECT_EQ(transport.written[0].payload(k), 0);
-  for (int b = 0; b < 1350; b += 37)
-    EXPECT_EQ(
-        controller.pages[static_cast<std::size_t>(b / 150 + 1)][static_cast<std::size_t>(b % 150)],
-        image.Byte(b));
-  EXPECT_FALSE(flags.Any());
-  // The verify pass completed, and in the same tick the idle step put the programming
-  // completion in place of its text (the controller has not reported saving yet).
-  EXPECT_EQ(session.status_line().text, "Program device: OK");
-
-  std::vector<int> saving_progress;
   std::vector<std::string> texts{session.status_line().text};
-  for (int i = 0; i < 40; ++i) {
+  std::vector<int> saving_progress;
+  bool flags_kept_while_saving = true;
+  int ticks = 0;
+  while (session.transaction_mode() != TransactionMode::kNone && ticks < 400) {
     session.Tick();
+    ++ticks;
     const StatusLineState& line = session.status_line();
     if (texts.back() != line.text) texts.push_back(line.text);
-    if (line.text == "Saving:" &&
-        (saving_progress.empty() || saving_progress.back() != line.gauge_value))
-      saving_progress.push_back(line.gauge_value);
+    if (line.text == "Saving:") {
+      flags_kept_while_saving = flags_kept_while_saving && flags.Test(1) && flags.Test(9);
+      if (saving_progress.empty() || saving_progress.back() != line.gauge_value)
+        saving_progress.push_back(line.gauge_value);
+    }
   }
-  EXPECT_EQ(texts,
-            (std::vector<std::string>{"Program device: OK", "Saving:", "Program device: OK"}));
-  EXPECT_EQ(saving_progress, (std::vector<int>{2, 6}));  // 10 * (2756 - 2000) / 2756, ... 1000
-  EXPECT_EQ(session.status_line().gauge_value, 10);
+  ASSERT_LT(ticks, 400);
+  // "Saving:" from the end of the first verify until the verify after the saving has agreed.
+  EXPECT_EQ(texts, (std::vector<std::string>{
+                       "Read:", "Program device:", "Verify:", "Saving:", "Program device: OK"}));
+  EXPECT_EQ(PageCodes(), Concat(Concat(Range(0x40, 0x49), Range(0x00, 0x09)),
+                                Concat(Range(0x41, 0x49), Range(0x41, 0x49))));
+  // The backup read asks with zeros; the program's page 0 too; the verifies carry the image.
+  for (std::size_t f = 0; f < transport.written.size(); ++f) {
+    const DeviceFrame& w = transport.written[f];
+    if (w.code() == 0x00 || (w.code() >= 0x40 && w.code() <= 0x49 && f < 12))
+      for (int k = 0; k < 150; ++k) {
+        ASSERT_EQ(w.payload(k), 0) << std::hex << int(w.code());
+      }
+  }
+  // Monitor requests come only between the first verify and the final one.
+  const std::vector<int> codes = transport.Codes();
+  const auto first_monitor = std::find(codes.begin(), codes.end(), 0x30);
+  ASSERT_NE(first_monitor, codes.end());
+  EXPECT_EQ(std::count(codes.begin(), first_monitor, 0x49), 2);  // backup read, first verify
+  EXPECT_EQ(saving_progress.front(), 0);
+  EXPECT_TRUE(std::is_sorted(saving_progress.begin(), saving_progress.end()));
+  EXPECT_GE(saving_progress.size(), 3u);
+  EXPECT_TRUE(flags_kept_while_saving);
+  EXPECT_FALSE(flags.Any());
+  ASSERT_EQ(owner.backups.size(), 1u);
+  EXPECT_EQ(owner.backups[0], old_tune);
+  EXPECT_EQ(session.controller_backup(), old_tune);
+  EXPECT_EQ(session.failure().reason, FailureReason::kNone);
+  EXPECT_EQ(controller.programming_count, 1);
 
-  // When the message runs out the line is hidden and the completion text is not shown again.
+  // The completion text is held like every message, then hidden.
   Ticks(200);
   EXPECT_FALSE(session.status_line().label_visible);
   EXPECT_FALSE(session.status_line().gauge_visible);
 }
 
-TEST_F(TransactionTest, ProgrammingAfterChangeSendsOnlyTheFlaggedPagesWithoutVerify) {
+TEST_F(TransactionTest, ProgrammingAfterChangeSendsTheFlaggedPagesAndVerifiesThemAfterSaving) {
   FillImage(3);
   flags.Set(7);
   flags.Set(2);
   session.StartProgramming();
   EXPECT_EQ(session.status_line().gauge_value, 2);
-  EXPECT_GE(RunTransaction(), 0);
-  EXPECT_EQ(PageCodes(), (std::vector<int>{0x02, 0x07}));
-  EXPECT_EQ(session.status_line().text, "Program device: OK");
+  std::vector<std::string> texts{session.status_line().text};
+  while (session.transaction_mode() != TransactionMode::kNone && texts.size() < 10) {
+    session.Tick();
+    if (texts.back() != session.status_line().text) texts.push_back(session.status_line().text);
+  }
+  EXPECT_EQ(texts, (std::vector<std::string>{"Program device:", "Saving:", "Program device: OK"}));
+  EXPECT_EQ(PageCodes(), (std::vector<int>{0x02, 0x07, 0x42, 0x47}));
   EXPECT_EQ(session.status_line().gauge_value, 10);
-  EXPECT_TRUE(owner.calls.empty());  // no collect, no limits pass: the edit path did both
+  EXPECT_FALSE(flags.Any());
+  EXPECT_TRUE(owner.calls.empty());    // no collect, no limits pass: the edit path did both
+  EXPECT_TRUE(owner.backups.empty());  // no read first
 }
 
 TEST_F(TransactionTest, StartProgrammingWithoutFlagsDoesNothing) {
@@ -248,6 +279,8 @@ TEST_F(TransactionTest, APageWhoseProgramFailedIsSentAgainByTheNextProgramming) 
   session.StartProgramming();
   EXPECT_GE(RunTransaction(), 0);
   EXPECT_EQ(session.status_line().text, "Program error!");
+  EXPECT_EQ(session.failure().reason, FailureReason::kDiffers);
+  EXPECT_EQ(session.failure().page, 7);
   EXPECT_TRUE(flags.Test(7)) << "the controller never confirmed page 7";
 
   // A later change on page 2 programs page 2 and the page that failed, lowest first.
@@ -256,7 +289,7 @@ TEST_F(TransactionTest, APageWhoseProgramFailedIsSentAgainByTheNextProgramming) 
   flags.Set(2);
   session.StartProgramming();
   EXPECT_GE(RunTransaction(), 0);
-  EXPECT_EQ(PageCodes(), (std::vector<int>{0x02, 0x07}));
+  EXPECT_EQ(PageCodes(), (std::vector<int>{0x02, 0x07, 0x42, 0x47}));
   EXPECT_FALSE(flags.Any());
 }
 
@@ -279,10 +312,15 @@ TEST_F(TransactionTest, RepliesWithAWrongCodeOrChecksumAreRepeated) {
   wrong_code.Seal();
   transport.QueueFrame(wrong_code);
   session.Tick();
-  EXPECT_EQ(session.transaction_mode(), TransactionMode::kProgram);
+  EXPECT_EQ(session.program_phase(), Transactions::ProgramPhase::kSending);
   transport.QueueFrame(echo);
   session.Tick();
-  EXPECT_EQ(session.transaction_mode(), TransactionMode::kNone);
+  // The page is confirmed; the program goes on to watch the saving.
+  EXPECT_EQ(session.program_phase(), Transactions::ProgramPhase::kSaving);
+  controller.pages[4] = {};
+  std::copy(image.Page(4).begin(), image.Page(4).end(), controller.pages[4].begin());
+  controller.silent = false;
+  EXPECT_GE(RunTransaction(), 0);
   EXPECT_EQ(session.status_line().text, "Program device: OK");
 }
 
@@ -318,8 +356,8 @@ struct Rig {
   Session session{transport, image, flags, owner};
 };
 
-// The owner hears of every image the controller was found to hold, and of every image about
-// to be programmed, so that it can keep them; failures report nothing.
+// The owner hears of every image the controller was found to hold, and, before a program sends
+// anything, of the tune the controller holds; failures report nothing.
 TEST(TransactionOwner, HearsOfConfirmedImagesAndOfProgrammingStarts) {
   struct Case {
     const char* name;
@@ -352,8 +390,22 @@ TEST(TransactionOwner, HearsOfConfirmedImagesAndOfProgrammingStarts) {
        },
        {},
        {}},
-      // Its verify pass confirms the image the program's own point holds.
-      {"program", [](Rig& r) { r.session.Program(); }, {}, {all}},
+      // The image to be programmed is not the controller's tune: the backup must be the latter.
+      {"program",
+       [](Rig& r) {
+         r.image.SetByte(3, static_cast<std::uint8_t>(r.image.Byte(3) + 1));
+         r.session.Program();
+       },
+       {},
+       {all}},
+      {"program of another version",
+       [](Rig& r) {
+         r.controller.pages[0][10] = 83;
+         r.session.Program();
+       },
+       {},
+       {}},
+      // Only the pages that changed: nothing is read first.
       {"programming after change",
        [](Rig& r) {
          r.flags.Set(7);
@@ -361,25 +413,19 @@ TEST(TransactionOwner, HearsOfConfirmedImagesAndOfProgrammingStarts) {
          r.session.StartProgramming();
        },
        {},
-       {{2, 7}}},
-      {"programming that fails",
-       [](Rig& r) {
-         r.controller.corrupt_echo = true;
-         r.flags.Set(4);
-         r.session.StartProgramming();
-       },
-       {},
-       {{4}}},
+       {}},
   };
   for (const Case& c : cases) {
     Rig r;
+    const model::ParameterImage before = r.ControllerImage();
     c.start(r);
-    // Programming is announced before its first page goes out.
-    EXPECT_EQ(r.owner.programming_starts, c.programming) << c.name;
+    EXPECT_TRUE(r.owner.programming_starts.empty()) << c.name;
     EXPECT_TRUE(r.transport.written.empty()) << c.name;
     EXPECT_TRUE(r.RunTransaction()) << c.name;
     EXPECT_EQ(r.owner.confirmed, c.confirmed) << c.name;
     EXPECT_EQ(r.owner.programming_starts, c.programming) << c.name;
+    for (const model::ParameterImage& backup : r.owner.backups)
+      EXPECT_EQ(backup, before) << c.name << ": the controller's tune, not the image";
   }
 }
 

@@ -75,6 +75,61 @@ TEST(ControllerModel, ProgrammedPagesAreEchoedAndReadBackAsStored) {
   EXPECT_NE(before, controller.image());
 }
 
+// Only a finished saving reaches the memory that a power cycle keeps.
+TEST(ControllerModel, APowerCycleKeepsWhatTheLastFinishedSavingStored) {
+  struct Case {
+    const char* name;
+    int save_ms;
+    int advance_ms;  // after programming page 3, before the power cycle
+    bool kept;
+  };
+  const Case cases[] = {
+      {"switched off while saving", 3000, 1500, false},
+      {"switched off just before the saving ends", 3000, 2900, false},
+      {"switched off after the saving", 3000, 3100, true},
+      {"a controller that saves at once", 0, 0, true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    ControllerConfig config;
+    config.save_duration_ms = c.save_ms;
+    config.programming_count = 7;
+    ControllerModel controller(config);
+    const model::ParameterImage before = controller.image();
+    std::vector<int> saved_counts;
+    controller.set_on_kept([&](const model::ParameterImage& image, int count) {
+      EXPECT_EQ(image.Byte(300 + 4), Pattern(3)[4]);
+      saved_counts.push_back(count);
+    });
+    ASSERT_TRUE(controller.HandleRequest(PageRequest(0x03, Pattern(3))));
+    controller.Advance(c.advance_ms);
+    controller.PowerCycle();
+    EXPECT_EQ(controller.saving_counter(), 0);
+    EXPECT_EQ(controller.image().Byte(300 + 4), c.kept ? Pattern(3)[4] : before.Byte(304));
+    EXPECT_EQ(controller.image() == before, !c.kept);
+    EXPECT_EQ(controller.programming_count(), c.kept ? 8 : 7);
+    EXPECT_EQ(saved_counts, c.kept ? std::vector<int>{8} : std::vector<int>{});
+  }
+}
+
+TEST(ControllerModel, HangsUpRightAfterTheVerifyThatFollowsAProgramming) {
+  ControllerConfig config;
+  config.hang_up_after_verify = true;
+  ControllerModel controller(config);
+  auto answered = [&](std::uint8_t command) {
+    const link::DeviceFrame request = PageRequest(command, Pattern(1));
+    controller.Receive(request.bytes());
+    return !controller.TakeOutput().empty();
+  };
+  // A read before any programming is no verify after one.
+  for (int p = 1; p <= 9; ++p) ASSERT_TRUE(answered(static_cast<std::uint8_t>(0x40 | p))) << p;
+  ASSERT_TRUE(answered(0x41));
+  ASSERT_TRUE(answered(0x01));
+  for (int p = 1; p <= 9; ++p) ASSERT_TRUE(answered(static_cast<std::uint8_t>(0x40 | p))) << p;
+  EXPECT_FALSE(answered(0x41));
+  EXPECT_FALSE(answered(0x30));
+}
+
 TEST(ControllerModel, ProgrammingPageZeroAnswersTheIdentificationAndStoresNothing) {
   ControllerModel controller;
   const auto image = controller.image();

@@ -145,11 +145,11 @@ TEST(SessionWithSimulator, ProgramUnderFaultsNeverReportsOkWithADifference) {
       bench.image = SeededPages(seed + 1000);
       bench.session.Program();
       bench.RunTransaction();
-      // The verify completion text is replaced by the programming one in the same tick.
       const std::string status = bench.status();
       if (status == "Program device: OK") {
         ++completed;
         EXPECT_EQ(bench.image, bench.controller.image()) << "seed " << seed;
+        EXPECT_EQ(bench.image, bench.controller.kept_image()) << "seed " << seed;
       } else {
         EXPECT_TRUE(status == "Program error!" || status == "Verify error!")
             << "seed " << seed << ": " << status;
@@ -162,23 +162,80 @@ TEST(SessionWithSimulator, ProgramUnderFaultsNeverReportsOkWithADifference) {
   }
 }
 
-TEST(SessionWithSimulator, ProgramShowsTheControllersSaveAndEndsInProgramOk) {
+TEST(SessionWithSimulator, ProgramShowsTheControllersSaveAndEndsInProgramOkOnceKept) {
   ControllerConfig config;
   config.save_duration_ms = 3000;
   Bench bench(config);
   bench.image = SeededPages(5);
   bench.session.Program();
-  bench.RunTransaction();
-  ASSERT_EQ(bench.status(), "Program device: OK");
-  bool saving_seen = false;
-  for (int i = 0; i < 120; ++i) {
+  std::vector<std::string> texts;
+  bool kept_at_ok = false;
+  while (bench.session.transaction_mode() != link::TransactionMode::kNone && bench.ticks < 3000) {
     bench.Tick();
-    saving_seen = saving_seen || bench.status() == "Saving:";
+    if (texts.empty() || texts.back() != bench.status()) {
+      texts.push_back(bench.status());
+      if (bench.status() == "Program device: OK")
+        kept_at_ok =
+            bench.controller.saving_counter() == 0 && bench.controller.kept_image() == bench.image;
+    }
   }
-  EXPECT_TRUE(saving_seen);
-  EXPECT_EQ(bench.status(), "Program device: OK");
+  EXPECT_EQ(texts, (std::vector<std::string>{
+                       "Read:", "Program device:", "Verify:", "Saving:", "Program device: OK"}));
+  EXPECT_TRUE(kept_at_ok);
   EXPECT_EQ(bench.controller.programming_count(), 1);
-  EXPECT_EQ(bench.image, bench.controller.image());
+  EXPECT_EQ(bench.session.saving_rule().first_count(), 0);
+  EXPECT_EQ(bench.session.saving_rule().last_count(), 1);
+  EXPECT_FALSE(bench.flags.Any());
+}
+
+// The controller is switched off and on, or hangs up, before it has kept the program.
+TEST(SessionWithSimulator, AProgramTheControllerDidNotKeepIsNeverOk) {
+  struct Case {
+    const char* name;
+    bool hang_up_after_verify;
+    int save_ms;
+    int power_cycle_at_counter;  // 0: no power cycle
+    link::FailureReason reason;
+  };
+  const Case cases[] = {
+      {"power cycle early in the saving", false, 3000, 2500,
+       link::FailureReason::kDiffersAfterSaving},
+      {"power cycle late in the saving", false, 3000, 300,
+       link::FailureReason::kDiffersAfterSaving},
+      {"hang-up just after the verify", true, 3000, 0, link::FailureReason::kSilent},
+      {"hang-up after the verify, no saving reported", true, 0, 0, link::FailureReason::kSilent},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    ControllerConfig config;
+    config.save_duration_ms = c.save_ms;
+    config.hang_up_after_verify = c.hang_up_after_verify;
+    config.pages = DefaultControllerImage();
+    Bench bench(config);
+    bench.image = SeededPages(7);
+    bench.session.Program();
+    bool ok_seen = false;
+    bool cycled = false;
+    while (bench.session.transaction_mode() != link::TransactionMode::kNone && bench.ticks < 3000) {
+      bench.Tick();
+      ok_seen = ok_seen || bench.status() == "Program device: OK";
+      if (!cycled && c.power_cycle_at_counter > 0 &&
+          bench.session.program_phase() == link::Transactions::ProgramPhase::kSaving &&
+          bench.controller.saving_counter() > 0 &&
+          bench.controller.saving_counter() <= c.power_cycle_at_counter) {
+        bench.controller.PowerCycle();
+        cycled = true;
+      }
+    }
+    EXPECT_FALSE(ok_seen);
+    EXPECT_EQ(bench.status(), "Program error!");
+    EXPECT_EQ(bench.session.failure().reason, c.reason);
+    EXPECT_TRUE(bench.flags.Test(1));
+    if (c.power_cycle_at_counter > 0) {
+      EXPECT_TRUE(cycled);
+      EXPECT_EQ(bench.controller.image(), DefaultControllerImage());
+    }
+  }
 }
 
 TEST(SessionWithSimulator, WrongProtocolVersionStopsTheReadBeforePageOne) {
@@ -258,11 +315,18 @@ TEST(SessionWithSimulator, TransactionTickCounts) {
               first_request + 1, read.port.sent().size());
   std::printf("program + verify: %d ticks (%zu frames)\n", program_ticks,
               program.port.sent().size());
-  // 19 page requests each: 10 + 9. After the first, one tick per page.
+  // The read: 19 page requests, 10 + 9. The program: 38, its backup read of 10, 10 pages and
+  // two verifies of 9, with the saving (3 s, 55 ticks) watched by monitor requests between.
+  // After the first request, one tick per page.
+  auto page_requests = [](const Bench& b) {
+    int n = 0;
+    for (const auto& sent : b.port.sent()) n += sent.frame.code() != 0x30 ? 1 : 0;
+    return n;
+  };
   EXPECT_EQ(read.port.sent().size(), 19u);
-  EXPECT_EQ(program.port.sent().size(), 19u);
+  EXPECT_EQ(page_requests(program), 38);
   EXPECT_LE(read_ticks, 25);
-  EXPECT_LE(program_ticks, 25);
+  EXPECT_LE(program_ticks, 6 + 38 + 55 + 6);
   EXPECT_EQ(read_ticks - (first_request + 1), 19);
 }
 

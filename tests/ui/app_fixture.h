@@ -21,7 +21,7 @@ class ScriptedPrompts : public ui::Prompts {
   void Message(const std::string& text) override { messages.push_back(text); }
   ui::Answer Confirm(const std::string& text) override {
     confirmations.push_back(text);
-    if (answers.empty()) return ui::Answer::kNo;
+    if (answers.empty()) return confirm_answer;
     const ui::Answer answer = answers.front();
     answers.pop_front();
     return answer;
@@ -37,8 +37,10 @@ class ScriptedPrompts : public ui::Prompts {
 
   std::vector<std::string> messages;
   std::vector<std::string> confirmations;
-  // The answers of the next questions, in order; No once they run out.
+  // The answers of the next questions, in order; confirm_answer once they run out.
   std::deque<ui::Answer> answers;
+  // Once they run out, every question gets this answer.
+  ui::Answer confirm_answer = ui::Answer::kNo;
   // What the file dialogs answer (nothing: cancelled) and the names they started on.
   std::optional<std::string> open_name;
   std::optional<std::string> save_name;

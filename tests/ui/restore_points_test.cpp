@@ -74,15 +74,28 @@ class RestorePointsTest : public QObject {
     f.controller.SetSilent(false);
     f.Tick(30);
 
-    // A program keeps the image it is about to send, before the first page goes out.
+    // A program keeps what the controller held, read before the first page goes out: a
+    // wrong program can be taken back.
+    const morvek::model::ParameterImage controller_before = f.controller.image();
+    QVERIFY(morvek::model::Shown(controller_before, FieldId::kFanFan1) != 91);
     f.Find<QSpinBox>("UpDownFan1")->setValue(91);
     f.Find<QAction>("MenuProgram")->trigger();
+    for (int i = 0; i < 400 && store.List().size() < 2; ++i) {
+      f.Tick();
+      // Nothing is programmed before the point is kept; then page 0 goes out at once.
+      const auto& sent = f.transport.sent();
+      for (std::size_t k = 0; k + 1 < sent.size(); ++k) QVERIFY(sent[k].frame.bytes()[0] > 0x09);
+      if (store.List().size() < 2) QVERIFY(sent.back().frame.bytes()[0] > 0x09);
+    }
     list = store.List();
     QCOMPARE(list.size(), std::size_t{2});
     QVERIFY(list[0].kind == RestoreKind::kProgram);
-    QCOMPARE(morvek::model::Shown(list[0].image, FieldId::kFanFan1), 91);
+    QVERIFY(list[0].image == controller_before);
+    QVERIFY(list[0].pages == (std::vector<int>{1, 2, 3, 4, 5, 6, 7, 8, 9}));
     RunTransaction(f);
-    // Its verify pass adds nothing: the program's point holds that image.
+    QCOMPARE(StatusText(f), QStringLiteral("Program device: OK"));
+    QCOMPARE(morvek::model::Shown(f.controller.image(), FieldId::kFanFan1), 91);
+    // Its verify passes add nothing.
     QCOMPARE(store.List().size(), std::size_t{2});
 
     f.Find<QAction>("MenuVerify")->trigger();
@@ -117,7 +130,7 @@ class RestorePointsTest : public QObject {
     auto* table = dialog->findChild<QTableWidget*>(QStringLiteral("TableRestorePoints"));
     QCOMPARE(table->rowCount(), 1);
     QCOMPARE(table->horizontalHeaderItem(0)->text(), QStringLiteral("Time"));
-    QCOMPARE(table->item(0, 1)->text(), QStringLiteral("Program"));
+    QCOMPARE(table->item(0, 1)->text(), QStringLiteral("Before program (controller)"));
     QCOMPARE(table->item(0, 2)->text(), QStringLiteral("COM2 (/dev/ttyUSB1)"));
     QCOMPARE(table->item(0, 3)->text(), QStringLiteral("TRV07"));
     QCOMPARE(table->item(0, 4)->text(), QStringLiteral("4"));
@@ -179,9 +192,9 @@ class RestorePointsTest : public QObject {
     table->selectRow(1);
     const std::string chosen = dialog->SelectedId();
     QCOMPARE(chosen, store.List()[1].id);
-    f.app->restore_commands().ProgrammingStarts({3});
+    QVERIFY(f.app->restore_commands().KeepControllerImage(point.image, {3}).empty());
     QCOMPARE(table->rowCount(), 3);
-    QCOMPARE(table->item(0, 1)->text(), QStringLiteral("Programmiert"));
+    QCOMPARE(table->item(0, 1)->text(), QStringLiteral("Vor dem Programmieren (Steuergerät)"));
     QCOMPARE(dialog->SelectedId(), chosen);
   }
 };

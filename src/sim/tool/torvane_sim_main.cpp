@@ -3,7 +3,9 @@
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <fstream>
 #include <iostream>
+#include <iterator>
 #include <string>
 #include <string_view>
 
@@ -49,10 +51,43 @@ Options:
                        (a controller switched off in the middle of a transaction)
   --save-ms N          the saving after programming takes N ms (default 3000); 0 saves at
                        once and never reports saving
+  --store FILE         keep the saved pages in FILE and start from it when it exists
+                       (a controller switched off and on keeps what it had saved)
+  --hang-up-after-verify
+                       leave the line right after the verify that follows a programming
   -v                   log every request and reply on stderr
   --help               this text
   --version            the version, the build date and the license
 )";
+
+// The permanent memory kept in a file, so that a controller killed and started again on the
+// same link comes back with what it had saved: "TORVANE-STORE <count>\n" and the 1350 bytes.
+constexpr std::string_view kStoreHeader = "TORVANE-STORE ";
+
+bool LoadStore(const std::string& path, morvek::model::ParameterImage& image, int& count) {
+  std::ifstream in(path, std::ios::binary);
+  std::string header;
+  if (!in || !std::getline(in, header) || header.rfind(kStoreHeader, 0) != 0) return false;
+  count = std::atoi(header.c_str() + kStoreHeader.size());
+  std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  if (bytes.size() != static_cast<std::size_t>(morvek::model::kImageSize)) return false;
+  for (int b = 0; b < morvek::model::kImageSize; ++b)
+    image.SetByte(b, static_cast<std::uint8_t>(bytes[static_cast<std::size_t>(b)]));
+  return true;
+}
+
+// Written whole and renamed into place: a kill in the middle leaves the old store.
+void SaveStore(const std::string& path, const morvek::model::ParameterImage& image, int count) {
+  const std::string temporary = path + ".tmp";
+  {
+    std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+    out << kStoreHeader << count << "\n";
+    for (int b = 0; b < morvek::model::kImageSize; ++b) out.put(static_cast<char>(image.Byte(b)));
+    out.flush();
+    if (!out) return;
+  }
+  std::rename(temporary.c_str(), path.c_str());
+}
 
 bool ParseInt(std::string_view text, int lo, int hi, int& out) {
   char* end = nullptr;
@@ -70,6 +105,7 @@ int main(int argc, char** argv) {
   morvek::sim::ControllerConfig config;
   morvek::sim::PtyOptions options;
   std::string load_path;
+  std::string store_path;
   bool verbose = false;
 
   for (int i = 1; i < argc; ++i) {
@@ -155,6 +191,12 @@ int main(int argc, char** argv) {
       options.leave_when_silent = true;
     } else if (arg == "--save-ms") {
       ok = number(0, 600000, config.save_duration_ms);
+    } else if (arg == "--store") {
+      ok = value(v);
+      store_path = std::string(v);
+    } else if (arg == "--hang-up-after-verify") {
+      config.hang_up_after_verify = true;
+      options.leave_when_silent = true;
     } else if (arg == "-v") {
       verbose = true;
     } else {
@@ -178,9 +220,23 @@ int main(int argc, char** argv) {
     editor.ApplyLimits();
     config.pages = editor.image();
   }
+  if (!store_path.empty()) {
+    morvek::model::ParameterImage stored;
+    int count = 0;
+    if (LoadStore(store_path, stored, count)) {
+      config.pages = stored;
+      config.programming_count = count;
+    }
+  }
   if (verbose) options.log = [](const std::string& line) { std::cerr << line << "\n"; };
 
   morvek::sim::ControllerModel controller(config);
+  if (!store_path.empty()) {
+    SaveStore(store_path, controller.kept_image(), controller.kept_count());
+    controller.set_on_kept([&](const morvek::model::ParameterImage& image, int count) {
+      SaveStore(store_path, image, count);
+    });
+  }
   morvek::sim::PtyRunner runner(controller, options);
   // Before the link exists, so that a signal never leaves it behind.
   std::signal(SIGINT, OnSignal);
