@@ -317,7 +317,7 @@ class EditingTest : public QObject {
   // Honest state: live values drawn disabled and neutral once the link is gone; the status bar
   // names the pages changed and not programmed until they are; closing with such pages asks.
   void staleValuesPendingPagesAndTheCloseQuestion() {
-    AppFixture f(dir_.filePath(QStringLiteral("stale")), {}, morvek::testing::Steady(3000, 20));
+    AppFixture f(dir_->filePath(QStringLiteral("stale")), {}, morvek::testing::Steady(3000, 20));
     ShowWindow(f);
     f.Tick(40);
     auto* running = f.Find<QLabel>("LabelSnimacCmps");
@@ -361,7 +361,7 @@ class EditingTest : public QObject {
 
   void programmingAfterChangeProgramsOnlyTheChangedPage() {
     // A folder of its own: the language an earlier function chose must not carry over.
-    AppFixture f(dir_.filePath(QStringLiteral("after-change")));
+    AppFixture f(dir_->filePath(QStringLiteral("after-change")));
     ShowWindow(f);
     f.Tick(10);  // connected
     QVERIFY(f.app->session().connected());
