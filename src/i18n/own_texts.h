@@ -73,6 +73,22 @@ enum class OwnText : std::uint8_t {
   kVerifyDiffers,      // a failed verify: the page that differs, then its fields
   kPrintedTo,          // the message line after a printout went to a PDF file, before its path
   kNotPrinted,         // the message line when a printout failed, before where it should go
+  // Words of the live monitor lines, each followed by " = " and its value.
+  kLiveRpmSpeed,
+  kLiveIdleCorrection,
+  kLiveWaterCorrection,
+  kLiveAirCorrection,
+  kLivePressureCorrection,
+  kLiveStartCorrection,
+  kLiveVoltageCorrection,
+  kLiveAccCorrection,
+  kLivePinEngine14,
+  kLivePinEngine23,  // these two are followed by " - " and yes or no
+  kLivePinBody11,
+  kLivePickupRunning,  // after the pick-up's name and " - "
+  kLivePickupNoSignal,
+  kLiveSensorError,  // a sensor line's value when the sensor fails
+  kLiveBaseAdvance,  // the advance lines while the controller runs on its base advance
   kCount
 };
 

@@ -114,6 +114,15 @@ AboutWindow::AboutWindow(const std::string& build_date, const std::string& build
 void AboutWindow::ApplyLanguage(i18n::Language language) {
   setWindowTitle(FromView(i18n::Caption("TFormAbout", language)));
   exit_->setText(FromView(i18n::Caption("LabelExit", language)));
+  // A contact line takes the language's text only while the tables know its design text, so
+  // a changed line is never replaced by an old one.
+  for (const auto& [name, design] : kContactLines) {
+    auto* label = findChild<QLabel*>(QString::fromLatin1(name));
+    const std::string_view text = i18n::Caption(name, language);
+    if (label != nullptr && !text.empty() &&
+        i18n::Caption(name, i18n::Language::kEnglish) == std::string_view(design))
+      label->setText(FromView(text));
+  }
 }
 
 }  // namespace morvek::ui

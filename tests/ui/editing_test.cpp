@@ -18,6 +18,7 @@
 #include <QTest>
 #include <QToolButton>
 #include <algorithm>
+#include <memory>
 #include <set>
 #include <vector>
 
@@ -35,8 +36,8 @@ class EditingTest : public QObject {
   Q_OBJECT
 
   // Every test starts as a first run: no settings, no state of an earlier run.
-  QTemporaryDir dir_;
-  QString Dir() const { return dir_.path(); }
+  std::unique_ptr<QTemporaryDir> dir_;
+  QString Dir() const { return dir_->path(); }
 
   static void TypeInto(QSpinBox* spin, const QString& text) {
     spin->setFocus();
@@ -61,6 +62,11 @@ class EditingTest : public QObject {
   }
 
  private slots:
+  // Every test function starts in a config folder of its own, as a first run.
+  void init() {
+    dir_ = std::make_unique<QTemporaryDir>();
+    QVERIFY(dir_->isValid());
+  }
   void typedCellAndEnterChangeTheImageOnce() {
     AppFixture f(Dir());
     ShowWindow(f);

@@ -11,6 +11,7 @@
 #include <QTest>
 #include <algorithm>
 #include <cstdlib>
+#include <memory>
 #include <vector>
 
 #include "app_fixture.h"
@@ -50,8 +51,8 @@ struct Cell {
 class HighlightTest : public QObject {
   Q_OBJECT
 
-  QTemporaryDir dir_;
-  QString Dir() const { return dir_.path(); }
+  std::unique_ptr<QTemporaryDir> dir_;
+  QString Dir() const { return dir_->path(); }
 
   static void Steer(AppFixture& f, int rpm, int throttle) {
     f.controller.SetScenario(Steady(rpm, throttle).scenario);
@@ -91,6 +92,11 @@ class HighlightTest : public QObject {
   }
 
  private slots:
+  // Every test function starts in a config folder of its own, as a first run.
+  void init() {
+    dir_ = std::make_unique<QTemporaryDir>();
+    QVERIFY(dir_->isValid());
+  }
   void markedCellFollowsTheEngine() {
     AppFixture f(Dir(), {}, Steady(3000, 20));
     f.window().pages().setCurrentIndex(2);  // Inj-1A

@@ -10,6 +10,7 @@
 #include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
+#include <memory>
 
 #include "app_fixture.h"
 #include "model/field_table.h"
@@ -23,8 +24,8 @@ using morvek::testing::AppFixture;
 class LayoutTest : public QObject {
   Q_OBJECT
 
-  QTemporaryDir dir_;
-  QString Dir() const { return dir_.path(); }
+  std::unique_ptr<QTemporaryDir> dir_;
+  QString Dir() const { return dir_->path(); }
 
   static void ShowWindow(AppFixture& f) {
     f.window().show();
@@ -41,6 +42,11 @@ class LayoutTest : public QObject {
   static bool Ticked(AppFixture& f, const char* item) { return f.Find<QAction>(item)->isChecked(); }
 
  private slots:
+  // Every test function starts in a config folder of its own, as a first run.
+  void init() {
+    dir_ = std::make_unique<QTemporaryDir>();
+    QVERIFY(dir_->isValid());
+  }
   void jetSameOnInj2AMovesToInj1AAndHidesTheTab() {
     AppFixture f(Dir());
     ShowWindow(f);

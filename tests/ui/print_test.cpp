@@ -15,6 +15,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
+#include <memory>
 
 #include "app/print_command.h"
 #include "app_fixture.h"
@@ -60,8 +61,8 @@ QMap<QString, QString> WindowState(AppFixture& f) {
 class PrintTest : public QObject {
   Q_OBJECT
 
-  QTemporaryDir dir_;
-  QString Dir() const { return dir_.path(); }
+  std::unique_ptr<QTemporaryDir> dir_;
+  QString Dir() const { return dir_->path(); }
 
   static void ShowWindow(AppFixture& f) {
     f.window().show();
@@ -81,6 +82,11 @@ class PrintTest : public QObject {
   }
 
  private slots:
+  // Every test function starts in a config folder of its own, as a first run.
+  void init() {
+    dir_ = std::make_unique<QTemporaryDir>();
+    QVERIFY(dir_->isValid());
+  }
   void advancePagePrintsAloneWithoutEditingAids() {
     AppFixture f(Dir());
     ShowWindow(f);
