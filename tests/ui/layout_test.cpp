@@ -175,6 +175,83 @@ class LayoutTest : public QObject {
     QVERIFY(!f.Find<QPushButton>("ButtonGear6")->isVisible());
   }
 
+  void equalAirPressureVoltagesTurnBothEditsRed() {
+    AppFixture f(Dir());
+    ShowWindow(f);
+    ShowPage(f, 6);
+    QSpinBox* v1 = f.Find<QSpinBox>("UpDownApsNapeti1");
+    QSpinBox* v2 = f.Find<QSpinBox>("UpDownApsNapeti2");
+    auto red = [](QSpinBox* spin) {
+      return spin->palette().color(QPalette::Base) == QColor(255, 0, 0);
+    };
+    QVERIFY(v1->value() != v2->value());
+    QVERIFY(!red(v1) && !red(v2));
+    v2->setValue(v1->value());
+    QCOMPARE(Stored(f, FieldId::kApsVoltage2), Stored(f, FieldId::kApsVoltage1));
+    QVERIFY(red(v1));
+    QVERIFY(red(v2));
+    v2->setValue(v1->value() + 100);
+    QVERIFY(!red(v1) && !red(v2));
+  }
+
+  void automatGearSystemShowsTheLearntRatiosOnTheGearPage() {
+    AppFixture f(Dir());
+    ShowWindow(f);
+    QWidget* gear_sheet = f.window().pages().sheet(9);
+    morvek::model::SetStored(f.app->editor().image(), FieldId::kGearSystem, 1);
+    morvek::model::SetStored(f.app->editor().image(), FieldId::kGearCount, 4);
+    ShowPage(f, 9);
+    auto* group = gear_sheet->findChild<QWidget*>(QStringLiteral("GroupBoxMonAutoGear"));
+    QVERIFY(group != nullptr);
+    QVERIFY(group->isVisible());
+    for (int gear = 1; gear <= 6; ++gear) {
+      const QString n = QString::number(gear);
+      auto* name = group->findChild<QLabel*>(QStringLiteral("LabelMonGearAuto") + n);
+      auto* ratio = group->findChild<QLabel*>(QStringLiteral("LabelMonPomerRpmSpeedAuto") + n);
+      QVERIFY(name != nullptr && ratio != nullptr);
+      QCOMPARE(name->isVisible(), gear <= 4);
+      QCOMPARE(ratio->isVisible(), gear <= 4);
+      QCOMPARE(name->text(), QStringLiteral("Gear ") + n);
+    }
+    QVERIFY(gear_sheet->findChild<QLabel*>(QStringLiteral("LabelMonPomerRpmSpeed"))->isVisible());
+    // Without gear detection neither the learnt nor the live ratio means anything.
+    ShowPage(f, 0);
+    morvek::model::SetStored(f.app->editor().image(), FieldId::kGearSystem, 2);
+    ShowPage(f, 9);
+    QVERIFY(!group->isVisible());
+    QVERIFY(!gear_sheet->findChild<QLabel*>(QStringLiteral("LabelMonPomerRpmSpeed"))->isVisible());
+    // The Monitor page no longer holds them, nor the idle correction.
+    QWidget* monitor = f.window().pages().sheet(12);
+    for (const char* name :
+         {"LabelMonPomerRpmSpeed", "LabelMonPomerRpmSpeedAuto1", "LabelIdleKorAdv"})
+      QVERIFY2(monitor->findChild<QWidget*>(QString::fromLatin1(name)) == nullptr, name);
+  }
+
+  void idleCorrectionStandsOnTheIdlePageWithItsSwitch() {
+    AppFixture f(Dir());
+    ShowWindow(f);
+    QWidget* idle = f.window().pages().sheet(7);
+    auto* label = idle->findChild<QLabel*>(QStringLiteral("LabelIdleKorAdv"));
+    QVERIFY(label != nullptr);
+    for (const int on : {1, 0, 1}) {
+      ShowPage(f, 0);
+      morvek::model::SetStored(f.app->editor().image(), FieldId::kIdleAdvOn, on);
+      ShowPage(f, 7);
+      QCOMPARE(label->isVisible(), on == 1);
+    }
+  }
+
+  void unknownCouplingModeKeepsTheTuningChannel() {
+    AppFixture f(Dir());
+    ShowWindow(f);
+    for (const int mode : {3, 1, 0}) {
+      ShowPage(f, 0);
+      morvek::model::SetStored(f.app->editor().image(), FieldId::kJet1MiscMode, mode);
+      ShowPage(f, 11);
+      QCOMPARE(f.Find<QSpinBox>("UpDownLadeniKanal")->isVisible(), mode != 1);
+    }
+  }
+
   void idleServoRangesAndTablesFollowTheIdleMode() {
     AppFixture f(Dir());
     ShowWindow(f);
