@@ -211,9 +211,14 @@ void MainWindow::BuildMenus() {
   AddAction(device, "MenuProgram", "&Program", QKeySequence(Qt::Key_F9), true);
 
   QMenu* jet = menu("Menu_Jet123Mode", "Jet 14-23");
-  AddAction(jet, "Menu_Jet123Normal", "Normal", QKeySequence(), false);
-  AddAction(jet, "Menu_Jet123Coupled", "Coupled", QKeySequence(), false);
-  AddAction(jet, "Menu_Jet123Stejny", " 1 = 2", QKeySequence(), false);
+  // One coupling mode at a time: the menu marks it like a radio button.
+  auto* jet_modes = new QActionGroup(this);
+  for (QAction* item : {AddAction(jet, "Menu_Jet123Normal", "Normal", QKeySequence(), false),
+                        AddAction(jet, "Menu_Jet123Coupled", "Coupled", QKeySequence(), false),
+                        AddAction(jet, "Menu_Jet123Stejny", " 1 = 2", QKeySequence(), false)}) {
+    item->setCheckable(true);
+    jet_modes->addAction(item);
+  }
 
   QMenu* tools = menu("MenuTools", "Tools");
   AddAction(tools, "MenuToolsMinus", "Minus ", QKeySequence(Qt::Key_F4), false);

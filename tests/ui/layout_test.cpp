@@ -4,12 +4,15 @@
 
 #include <QAbstractSpinBox>
 #include <QAction>
+#include <QActionGroup>
 #include <QCheckBox>
 #include <QLabel>
+#include <QMenu>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
+#include <algorithm>
 #include <memory>
 
 #include "app_fixture.h"
@@ -250,6 +253,31 @@ class LayoutTest : public QObject {
       ShowPage(f, 11);
       QCOMPARE(f.Find<QSpinBox>("UpDownLadeniKanal")->isVisible(), mode != 1);
     }
+  }
+
+  // A menu marks the one choice of an exclusive group with a radio mark, not a check box.
+  void jetAndComMenusMarkTheirOneChoiceAsRadioItems() {
+    AppFixture f(Dir());
+    ShowWindow(f);
+    QList<QAction*> jet;
+    for (const char* name : {"Menu_Jet123Normal", "Menu_Jet123Coupled", "Menu_Jet123Stejny"})
+      jet << f.Find<QAction>(name);
+    QList<QAction*> com;
+    for (QAction* a : f.Find<QMenu>("MenuCom")->actions())
+      if (!a->isSeparator()) com << a;
+    QCOMPARE(com.size(), 21);
+    for (const QList<QAction*>& items : {jet, com}) {
+      QActionGroup* group = items.front()->actionGroup();
+      QVERIFY(group != nullptr);
+      QVERIFY(group->isExclusive());
+      for (QAction* a : items) QCOMPARE(a->actionGroup(), group);
+    }
+    jet[1]->trigger();
+    QCOMPARE(Stored(f, FieldId::kJet1MiscMode), 1);
+    QVERIFY(jet[1]->isChecked() && !jet[0]->isChecked() && !jet[2]->isChecked());
+    com[20]->trigger();
+    QCOMPARE(std::count_if(com.begin(), com.end(), [](QAction* a) { return a->isChecked(); }), 1);
+    QVERIFY(com[20]->isChecked());
   }
 
   void idleServoRangesAndTablesFollowTheIdleMode() {
