@@ -344,6 +344,44 @@ class EditingTest : public QObject {
     QVERIFY(!f.window().isVisible());
   }
 
+  // A click on one of the window's switches first takes the page as it stands on screen (a
+  // number typed and not yet committed included), lays the page out and ends in the common
+  // after-change path: one history step.
+  void windowSwitchesTakeThePageOnScreenFirst() {
+    AppFixture f(Dir());
+    ShowWindow(f);
+    f.window().pages().setCurrentIndex(0);
+    auto* fan = f.Find<QSpinBox>("UpDownFan1");
+    const int before = fan->value();
+    const int typed = before == 100 ? 99 : before + 1;
+    for (QCheckBox* box : {&f.window().prog_hned(), &f.window().ext_monitor()}) {
+      const int want = box == &f.window().prog_hned() ? typed : typed - 2;
+      fan->setFocus();
+      QLineEdit* edit = fan->findChild<QLineEdit*>();
+      edit->selectAll();
+      QTest::keyClicks(edit, QString::number(want));  // typed, no Enter
+      QVERIFY(morvek::model::Shown(f.app->editor().image(), FieldId::kFanFan1) != want);
+      box->click();
+      QCOMPARE(morvek::model::Shown(f.app->editor().image(), FieldId::kFanFan1), want);
+      QVERIFY(f.Find<QAction>("MenuZpet")->isEnabled());
+      box->click();  // back off; nothing else changes
+    }
+    // "Tuning on" on its page: the switch turns red at once, and the page's typed number counts.
+    f.window().pages().setCurrentIndex(11);
+    auto* tolerance = f.Find<QSpinBox>("UpDownLadeniHyster");
+    auto* tuning = f.Find<QCheckBox>("CheckBoxLadeniPovoleno");
+    tolerance->setFocus();
+    QLineEdit* edit = tolerance->findChild<QLineEdit*>();
+    edit->selectAll();
+    const int want = tolerance->value() == tolerance->maximum() ? tolerance->value() - 1
+                                                                : tolerance->value() + 1;
+    QTest::keyClicks(edit, QString::number(want));
+    tuning->click();
+    QCOMPARE(tolerance->value(), want);
+    QCOMPARE(tuning->palette().color(QPalette::Window), QColor(255, 0, 0));
+    tuning->click();
+  }
+
   void programmingAfterChangeProgramsOnlyTheChangedPage() {
     AppFixture f(Dir());
     ShowWindow(f);
