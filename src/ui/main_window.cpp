@@ -7,6 +7,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLayout>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScrollArea>
@@ -316,6 +317,11 @@ void MainWindow::ApplyLanguage(i18n::Language language, const std::string& title
   action("MenuRestorePoints")
       ->setText(QString::fromUtf8(restore.data(), static_cast<qsizetype>(restore.size())));
   setWindowTitle(QString::fromStdString(title));
+  // The device buttons take the width of their new captions.
+  QLayout* top_row = tool_bar_->parentWidget()->layout();
+  tool_bar_->layout()->invalidate();
+  top_row->invalidate();
+  top_row->activate();
 }
 
 void MainWindow::SetLiveValuesStale(bool stale) {

@@ -4,10 +4,12 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDebug>
 #include <QDialog>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMap>
@@ -22,6 +24,7 @@
 
 #include "app_fixture.h"
 #include "i18n/window_text.h"
+#include "ui/page_table.h"
 #include "ui/radio_group.h"
 
 using morvek::testing::AppFixture;
@@ -260,6 +263,54 @@ class LanguageTest : public QObject {
       QVERIFY2(wrong.isEmpty(),
                qPrintable(QStringLiteral("%1 texts stay English").arg(wrong.size())));
     }
+  }
+
+  // In every language each caption and live text the window shows has the room it needs, with
+  // "Detailed representation" on and a controller sending its longest texts.
+  void everyShownTextFitsItsWidget() {
+    QTemporaryDir dir;
+    AppFixture f(dir.path(), {}, morvek::testing::Steady(3000, 20));
+    f.window().show();
+    QVERIFY(QTest::qWaitForWindowExposed(&f.window()));
+    f.window().ext_monitor().click();
+    QStringList cut;
+    for (int language = 0; language < i18n::kLanguageCount; ++language) {
+      f.app->ChooseLanguage(language);
+      for (int page = 0; page < f.window().pages().count(); ++page) {
+        f.window().pages().setCurrentIndex(page);
+        f.Tick(20);
+        QApplication::processEvents();
+        for (QWidget* w : f.window().findChildren<QWidget*>()) {
+          if (!w->isVisible()) continue;
+          const QFontMetrics metrics(w->font());
+          int need = 0;
+          int have = 0;
+          QString text;
+          if (auto* label = qobject_cast<QLabel*>(w)) {
+            if (label->wordWrap() || label->text().contains(QLatin1Char('<'))) continue;
+            text = label->text();
+            need = metrics.horizontalAdvance(text);
+            have = label->contentsRect().width();
+          } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {
+            text = button->text();
+            need = button->sizeHint().width();
+            have = button->width();
+          } else {
+            continue;
+          }
+          if (!text.isEmpty() && need > have)
+            cut << QStringLiteral("language %1, page %2: %3 \"%4\" needs %5, has %6")
+                       .arg(language)
+                       .arg(page)
+                       .arg(PlaceOf(w, &f.window()), text)
+                       .arg(need)
+                       .arg(have);
+        }
+      }
+    }
+    cut.removeDuplicates();
+    for (const QString& line : cut) qWarning().noquote() << line;
+    QVERIFY2(cut.isEmpty(), qPrintable(QStringLiteral("%1 texts cut").arg(cut.size())));
   }
 };
 

@@ -5,8 +5,10 @@
 #include <QAbstractSpinBox>
 #include <QAction>
 #include <QActionGroup>
+#include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <QSpinBox>
@@ -124,6 +126,38 @@ class LayoutTest : public QObject {
     QVERIFY(!ms->isVisible());
     QVERIFY(!grid.ms_box()->isVisible());
     QVERIFY(grid.tps_box()->isVisible());
+  }
+
+  // The editable milliseconds view shows each cell's time and keeps its arrows beside it: a
+  // click on an arrow steps that cell, and the time shown follows.
+  void millisecondViewKeepsTheCellArrows() {
+    AppFixture f(Dir());
+    ShowWindow(f);
+    morvek::ui::MapGrid& grid = f.window().grid();
+    f.Find<QAction>("Menu_Jet123Normal")->trigger();
+    ShowPage(f, 2);
+    QTest::mouseClick(grid.ms_box(), Qt::LeftButton);
+    QVERIFY(grid.ms_box()->isChecked());
+    QApplication::processEvents();
+    QSpinBox* cell = grid.cell(3, 5);
+    QLabel* ms = grid.ms_label(3, 5);
+    QVERIFY(ms->isVisible());
+    QVERIFY(cell->isVisible());
+    QCOMPARE(cell->buttonSymbols(), QAbstractSpinBox::UpDownArrows);
+    QVERIFY(!cell->findChild<QLineEdit*>()->isVisible());
+    // The arrows stand at the label's right end, narrower than the label.
+    QVERIFY(cell->width() < ms->width());
+    QVERIFY(ms->geometry().contains(cell->geometry().center()));
+    const int k = morvek::model::MapElement(3, 5);
+    const int time = Stored(f, FieldId::kJet1A, k);
+    const QString text = ms->text();
+    QTest::mouseClick(cell, Qt::LeftButton, {}, QPoint(cell->width() / 2, cell->height() / 4));
+    QVERIFY(Stored(f, FieldId::kJet1A, k) > time);
+    QVERIFY(ms->text() != text);
+    // Leaving the view gives the cells their edits back.
+    QTest::mouseClick(grid.ms_box(), Qt::LeftButton);
+    QVERIFY(cell->findChild<QLineEdit*>()->isVisible());
+    QVERIFY(!ms->isVisible());
   }
 
   void clearingTpsLeavesOneRowUnderTheRpmAxis() {
