@@ -5,7 +5,7 @@
 
 #include "i18n/text_table.h"
 
-class QLabel;
+class QPushButton;
 
 namespace morvek::ui {
 
@@ -19,14 +19,14 @@ class AboutWindow : public QDialog {
   AboutWindow(const std::string& build_date, const std::string& build_time,
               QWidget* parent = nullptr);
 
-  // The caption and the OK label in a language; called before every showing.
+  // The caption, the contact lines and OK in a language; called before every showing.
   void ApplyLanguage(i18n::Language language);
 
   // The program's picture, drawn for Morvek: a rev counter's arc with its needle.
   static QPixmap Picture();
 
  private:
-  QLabel* exit_ = nullptr;
+  QPushButton* exit_ = nullptr;
 };
 
 }  // namespace morvek::ui

@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -25,6 +26,7 @@
 #include "app_fixture.h"
 #include "i18n/text_table.h"
 #include "model/field_table.h"
+#include "ui/about_window.h"
 #include "ui/live_display.h"
 #include "ui/page_table.h"
 #include "ui/tool_bar.h"
@@ -294,11 +296,38 @@ class EditingTest : public QObject {
                  .hasMatch(),
              qPrintable(date));
     QVERIFY(!about->findChild<QLabel*>(QStringLiteral("Image1"))->pixmap().isNull());
-    QTest::mouseClick(about->findChild<QLabel*>(QStringLiteral("LabelExit")), Qt::LeftButton);
+    // OK is a real button and the default one: a click closes the window, and so does Enter.
+    auto* ok = about->findChild<QPushButton*>(QStringLiteral("LabelExit"));
+    QVERIFY(ok != nullptr);
+    QVERIFY(ok->isDefault());
+    QTest::mouseClick(ok, Qt::LeftButton);
     QVERIFY(!about->isVisible());
     f.app->ChooseLanguage(3);
     f.Find<QAction>("MenuAbout")->trigger();
     QCOMPARE(about->windowTitle(), QStringLiteral("O programu Morvek"));
+    QVERIFY(about->isVisible());
+    QTest::keyClick(about, Qt::Key_Return);
+    QVERIFY(!about->isVisible());
+    f.app->ChooseLanguage(0);  // the next test starts in its own folder anyway
+  }
+
+  // The picture's needle does not run through the program's name: no needle-green pixel lies
+  // inside the box of the name's dark pixels (below the dial's arc).
+  void aboutPictureNeedleMissesTheName() {
+    const QImage picture = morvek::ui::AboutWindow::Picture().toImage();
+    QRect name;
+    for (int y = 50; y < picture.height(); ++y)
+      for (int x = 0; x < picture.width(); ++x)
+        if (qGray(picture.pixel(x, y)) < 90) name |= QRect(x, y, 1, 1);
+    QVERIFY(name.width() > 40);  // the name is there
+    int crossings = 0;
+    for (int y = name.top(); y <= name.bottom(); ++y) {
+      for (int x = name.left(); x <= name.right(); ++x) {
+        const QColor c = picture.pixelColor(x, y);
+        if (c.green() > 100 && c.green() > c.red() + 40 && c.green() > c.blue() + 40) ++crossings;
+      }
+    }
+    QCOMPARE(crossings, 0);
   }
 
   // Honest state: live values drawn disabled and neutral once the link is gone; the status bar
