@@ -82,7 +82,14 @@ void Transactions::StartProgramming() {
   for (int p = model::kFirstImagePage; p <= model::kLastImagePage; ++p)
     if (c_.program_flags.Test(p)) pages.push_back(p);
   started_as_ = TransactionMode::kProgram;
-  c_.owner.ProgrammingStarts(pages);
+  // A program that starts by asking the controller who it is tells its owner once the answer
+  // is in, so that what is kept of it names the controller.
+  if (page == 0) {
+    announced_pages_ = std::move(pages);
+  } else {
+    announced_pages_.clear();
+    c_.owner.ProgrammingStarts(pages);
+  }
   c_.state.current_command = static_cast<std::uint8_t>(kCmdProgramPage0 + page);
   c_.state.attempt_counter = 0;
   c_.status.SetProgress(page);
@@ -213,6 +220,10 @@ void Transactions::HandleProgram(const DeviceFrame& frame, int page) {
     if (identification_.version != model::kProgramVersion) {
       EndWithVersionMismatch();
       return;
+    }
+    if (!announced_pages_.empty()) {
+      c_.owner.ProgrammingStarts(announced_pages_);
+      announced_pages_.clear();
     }
   } else {
     const auto payload = frame.Payload();

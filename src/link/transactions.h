@@ -90,6 +90,8 @@ class Transactions {
   bool verify_after_program_ = false;
   // The command that started the running transaction; a verify pass keeps it.
   TransactionMode started_as_ = TransactionMode::kNone;
+  // The pages of a program that waits for the controller's identification to announce itself.
+  std::vector<int> announced_pages_;
   IdentificationArea identification_area_{};
   IdentificationTexts identification_;
   model::ParameterImage* copy_target_ = nullptr;

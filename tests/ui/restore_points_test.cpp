@@ -80,14 +80,14 @@ class RestorePointsTest : public QObject {
     f.controller.SetSilent(false);
     f.Tick(30);
 
-    // A program keeps the image it is about to send, before the first page goes out.
+    // A program keeps the image it is about to send, once the controller has named itself.
     f.Find<QSpinBox>("UpDownFan1")->setValue(91);
     f.Find<QAction>("MenuProgram")->trigger();
+    RunTransaction(f);
     list = store.List();
     QCOMPARE(list.size(), std::size_t{2});
     QVERIFY(list[0].kind == RestoreKind::kProgram);
     QCOMPARE(morvek::model::Shown(list[0].image, FieldId::kFanFan1), 91);
-    RunTransaction(f);
     // Its verify pass adds nothing: the program's point holds that image.
     QCOMPARE(store.List().size(), std::size_t{2});
 
@@ -97,6 +97,23 @@ class RestorePointsTest : public QObject {
     list = store.List();
     QCOMPARE(list.size(), std::size_t{3});
     QVERIFY(list[0].kind == RestoreKind::kVerify);
+    QVERIFY(list[0].image == f.app->editor().image());
+  }
+
+  // The very first point of a run, a program before any read, names the controller too.
+  void firstPointOfARunNamesTheController() {
+    AppFixture f(Dir());
+    morvek::files::RestorePointStore& store = f.app->restore_commands().store();
+    f.Tick(10);
+    QVERIFY(f.app->session().identification().identification.empty());
+    f.Find<QAction>("MenuProgram")->trigger();
+    RunTransaction(f);
+    QCOMPARE(StatusText(f), QStringLiteral("Program device: OK"));
+    const auto list = store.List();
+    QCOMPARE(list.size(), std::size_t{1});
+    QVERIFY(list[0].kind == RestoreKind::kProgram);
+    QVERIFY(!list[0].controller.empty());
+    QCOMPARE(list[0].controller, f.app->session().identification().identification);
     QVERIFY(list[0].image == f.app->editor().image());
   }
 
