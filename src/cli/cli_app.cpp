@@ -1,5 +1,6 @@
 #include "cli/cli_app.h"
 
+#include <map>
 #include <utility>
 
 #include "cli/command_line.h"
@@ -108,6 +109,11 @@ int RunCheck(const CommandLine& cl, std::ostream& out, std::ostream& err) {
   const model::ParameterImage read = editor.image();
   const model::LimitsReport report = editor.ApplyLimits();
   const std::vector<files::FileFinding> findings = files::FileFindings(result, editor.image());
+  // A number above its byte's top was read as the top: it is named as the file writes it.
+  std::map<std::pair<FieldId, int>, std::string> written;
+  for (const files::ReadValue& v : result.values)
+    if (files::ExceedsByteTop(*v.run, result.version, v.token))
+      written[{v.run->field, v.element}] = v.token;
   int changed = 0;
   for (const model::Field& f : model::FieldTable()) {
     if (f.id == FieldId::kMemo) continue;
@@ -116,7 +122,10 @@ int RunCheck(const CommandLine& cl, std::ostream& out, std::ostream& err) {
       const int after = model::Stored(editor.image(), f.id, i);
       if (before == after) continue;
       ++changed;
-      out << files::FieldElementName(f, i) << ": " << files::FileValueOfField(f.id, before)
+      const auto token = written.find({f.id, i});
+      out << files::FieldElementName(f, i) << ": "
+          << (token != written.end() ? token->second
+                                     : std::to_string(files::FileValueOfField(f.id, before)))
           << " -> " << files::FileValueOfField(f.id, after) << "\n";
     }
   }
