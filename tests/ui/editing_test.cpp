@@ -26,6 +26,7 @@
 #include "app_fixture.h"
 #include "i18n/text_table.h"
 #include "model/field_table.h"
+#include "model/map_geometry.h"
 #include "ui/about_window.h"
 #include "ui/live_display.h"
 #include "ui/page_table.h"
@@ -409,6 +410,33 @@ class EditingTest : public QObject {
     QCOMPARE(tolerance->value(), want);
     QCOMPARE(tuning->palette().color(QPalette::Window), QColor(255, 0, 0));
     tuning->click();
+  }
+
+  // Times that are no whole percentage of their base (as a controller or autotune leaves them)
+  // stay exact when one cell of the map is edited: only that cell gets a new time, the time of
+  // its new percentage.
+  void oneCellEditChangesThatCellsTimeOnly() {
+    AppFixture f(Dir());
+    ShowWindow(f);
+    f.Find<QAction>("Menu_Jet123Normal")->trigger();
+    morvek::model::ParameterImage& image = f.app->editor().image();
+    for (int k = 0; k < 150; ++k) morvek::model::SetStored(image, FieldId::kJet1A, k, 1001 + 7 * k);
+    f.window().pages().setCurrentIndex(0);
+    f.window().pages().setCurrentIndex(2);
+    const morvek::model::ParameterImage before = image;
+    auto* cell = f.Find<QSpinBox>("UpDown_Uni_4_6");
+    const int percent = cell->value() + 3;
+    TypeInto(cell, QString::number(percent));
+    const int edited = morvek::model::MapElement(4, 6);
+    for (int k = 0; k < 150; ++k) {
+      const int now = morvek::model::Stored(image, FieldId::kJet1A, k);
+      if (k == edited) {
+        QVERIFY(now != morvek::model::Stored(before, FieldId::kJet1A, k));
+      } else {
+        QVERIFY2(now == 1001 + 7 * k, qPrintable(QStringLiteral("cell %1: %2").arg(k).arg(now)));
+      }
+    }
+    QCOMPARE(cell->value(), percent);
   }
 
   void programmingAfterChangeProgramsOnlyTheChangedPage() {
