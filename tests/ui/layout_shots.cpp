@@ -71,7 +71,9 @@ int main(int argc, char** argv) {
   set(FieldId::kTuningMode, 1);
   w.findChild<QCheckBox*>(QStringLiteral("CheckBoxLadeniPovoleno"))->setChecked(true);
   ok &= shot(11, QStringLiteral("tuning-all-on"));
-  // The learnt ratios of the automatic gear detection, with four gears.
+  // The learnt ratios of the automatic gear detection, with four gears, from a running
+  // controller.
+  f.Tick(30);
   set(FieldId::kGearSystem, 1);
   set(FieldId::kGearCount, 4);
   ok &= shot(9, QStringLiteral("gear-automat"));
@@ -83,6 +85,7 @@ int main(int argc, char** argv) {
   for (const auto& [language, name] :
        {std::pair{1, "de"}, std::pair{2, "fr"}, std::pair{3, "cz"}}) {
     f.app->ChooseLanguage(language);
+    f.Tick(5);  // the live lines follow with the next frames
     ok &= shot(0, QStringLiteral("bike-") + QLatin1String(name));
   }
   return ok ? 0 : 1;
