@@ -179,6 +179,32 @@ class HighlightTest : public QObject {
     QVERIFY2(seen.size() >= 3, "the ride never went through three gears");
   }
 
+  // With the automatic detection the learnt ratios of the Gear page mark the gear instead.
+  void automatGearMarksItsLearntRatio() {
+    morvek::sim::ControllerConfig config;
+    config.scenario.kind = morvek::sim::ScenarioKind::kRide;
+    AppFixture f(Dir(), {}, config);
+    morvek::model::SetStored(f.app->editor().image(), FieldId::kGearSystem, 1);
+    morvek::model::SetStored(f.app->editor().image(), FieldId::kGearCount, 6);
+    f.window().pages().setCurrentIndex(9);
+    const auto& live = f.app->session().live_values();
+    std::vector<int> seen;
+    for (int tick = 0; tick < 2000 && seen.size() < 3; ++tick) {
+      f.Tick();
+      if (live.gear < 1 || live.gear > 6) continue;
+      if (std::find(seen.begin(), seen.end(), live.gear) == seen.end()) seen.push_back(live.gear);
+      for (int g = 1; g <= 6; ++g) {
+        const QString n = QString::number(g);
+        const bool on = g == live.gear;
+        QCOMPARE(IsGreen(f.Find<QLabel>(qPrintable("LabelMonGearAuto" + n))), on);
+        QCOMPARE(IsGreen(f.Find<QLabel>(qPrintable("LabelMonPomerRpmSpeedAuto" + n))), on);
+        // The ratio rows belong to the other detection.
+        QVERIFY(!IsGreen(f.Find<QLabel>(qPrintable("LabelPomerRpmSpeed" + n))));
+      }
+    }
+    QVERIFY2(seen.size() >= 3, "the ride never went through three gears");
+  }
+
   void unchangedPassRepaintsNothingAndItsCost() {
     AppFixture f(Dir(), {}, Steady(5000, 30));
     f.window().show();
