@@ -329,6 +329,7 @@ void Application::ChooseLanguage(int index) {
   texts_.SetLanguage(*language);
   ApplyLanguage();
   RefreshActivePage();
+  Render();  // the status bar's texts too, without waiting for the next tick
 }
 
 void Application::OpenHelp() {

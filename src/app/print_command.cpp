@@ -43,8 +43,11 @@ QImage WindowPicture(ui::MainWindow& window) {
   return picture;
 }
 
-// The picture scaled to fit the page, proportions kept, at the top of the page.
+// The picture scaled to fit the page, proportions kept, at the top of the page; a picture wider
+// than high goes on a landscape page, so that it takes as much of the paper as it can.
 bool PrintPicture(QPrinter& printer, const QImage& picture) {
+  printer.setPageOrientation(picture.width() > picture.height() ? QPageLayout::Landscape
+                                                                : QPageLayout::Portrait);
   QPainter painter;
   if (!painter.begin(&printer)) return false;
   const QRect page = painter.viewport();

@@ -35,12 +35,27 @@ TuningCommands::TuningCommands(Application& app, PageController& page) : app_(ap
     connect(tuning_, &QCheckBox::toggled, this, &TuningCommands::SetTuning);
     QAction* f6 = w.action("MenuLadeniOn");
     f6->setEnabled(true);
-    connect(f6, &QAction::triggered, this, [this] { tuning_->toggle(); });
+    // F6 is a click on the box, so it ends like one.
+    connect(f6, &QAction::triggered, this, [this] { tuning_->click(); });
+  }
+  // A click on any of the window's switches takes the page on screen first, as every edit
+  // does: what was typed and not yet committed counts, the page is laid out for the new state
+  // and the change ends in the common after-change path.
+  for (QCheckBox* box : {&prog, &w.ext_monitor(), tuning_}) {
+    if (box != nullptr) connect(box, &QCheckBox::clicked, this, &TuningCommands::SwitchClicked);
   }
   output_tests_ = new OutputTestCommands(app_);
 }
 
 void TuningCommands::PollOutputTests() { output_tests_->Poll(); }
+
+void TuningCommands::SwitchClicked() {
+  if (page_.pages().refreshing()) return;
+  page_.SyncCheckBoxes();
+  page_.Collect();
+  RunLayoutHub(app_);
+  page_.Finish(page_.pages().AfterChange(page_.values()));
+}
 
 void TuningCommands::SetTuning(bool on) {
   app_.session().SetAutotuneOn(on);

@@ -10,8 +10,9 @@ class Application;
 class OutputTestCommands;
 class PageController;
 
-// The side and tuning-page switches: "Programming after change" (red while on), "Tuning on"
-// (F6 toggles it; the layout paints it) and the output-test buttons.
+// The side and tuning-page switches: "Programming after change" (red while on), "Detailed
+// representation", "Tuning on" (F6 toggles it; the layout paints it) and the output-test
+// buttons.
 class TuningCommands : public QObject {
   Q_OBJECT
 
@@ -22,6 +23,8 @@ class TuningCommands : public QObject {
 
  private:
   void SetTuning(bool on);
+  // The window's check boxes: collect the page, lay it out, then the after-change path.
+  void SwitchClicked();
 
   Application& app_;
   PageController& page_;

@@ -1,6 +1,7 @@
 #include "cli/cli_app.h"
 
 #include <algorithm>
+#include <map>
 #include <utility>
 
 #include "cli/command_line.h"

@@ -91,7 +91,10 @@ std::vector<FileFinding> FileFindings(const ReadResult& read, const model::Param
     const int now = model::Stored(used, f.id, v->element);
     const std::string used_text = std::to_string(FileNumber(*v->run, read.version, now));
     const std::string where = FieldElementName(f, v->element);
-    if (WrittenInteger(v->token) != FileNumber(*v->run, read.version, v->stored)) {
+    // A number above an unsigned byte's top is read as the top; the limits pass brings it into
+    // range, as it does every value above its range.
+    const bool capped = ExceedsByteTop(*v->run, read.version, v->token);
+    if (!capped && WrittenInteger(v->token) != FileNumber(*v->run, read.version, v->stored)) {
       findings.push_back({FindingKind::kBeyondField, where, v->token, used_text, "", 0});
     } else if (now == v->stored && !InShownRange(f, now)) {
       findings.push_back({FindingKind::kOutsideRange, where, v->token, used_text,

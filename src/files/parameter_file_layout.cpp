@@ -1,6 +1,9 @@
 #include "files/parameter_file_layout.h"
 
 #include <initializer_list>
+#include <optional>
+
+#include "files/token_scanner.h"
 
 namespace morvek::files {
 namespace {
@@ -200,6 +203,15 @@ int StoredFromFileValue(const ValueRun& run, int version, int file_number) {
   const int stored = (v - t.offset) / t.scale;
   return model::GetField(run.field).width == model::Width::kByte ? (stored & 0xFF)
                                                                  : (stored & 0xFFFF);
+}
+
+bool ExceedsByteTop(const ValueRun& run, int version, std::string_view token) {
+  const FileTransform t = TransformOf(run, version);
+  if (model::GetField(run.field).width != model::Width::kByte || t.offset < 0) return false;
+  // A minus sign makes a number taken modulo 65536, which the low bits read back.
+  if (token.empty() || token.front() == '-') return false;
+  const std::optional<int> number = ParseFileNumber(token);
+  return number && *number >= 0 && (*number - t.offset) / t.scale > 0xFF;
 }
 
 int FileValueOfField(model::FieldId field, int stored) {

@@ -81,6 +81,10 @@ FileTransform TransformOf(const ValueRun& run, int version);
 // to the field's width).
 int FileValueFromStored(const ValueRun& run, int stored);
 int StoredFromFileValue(const ValueRun& run, int version, int file_number);
+// A number written for an unsigned byte value that lies above what the byte holds. The reader
+// stores the byte's top (255) instead of the low bits, so that the limits pass caps the value
+// like any other above its range instead of meeting a small number it cannot tell apart.
+bool ExceedsByteTop(const ValueRun& run, int version, std::string_view token);
 // The number a version-84 file carries for a stored value of a field (not the memo).
 int FileValueOfField(model::FieldId field, int stored);
 

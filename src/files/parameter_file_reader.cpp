@@ -56,7 +56,9 @@ bool ReadSection(TokenScanner& scanner, const KeywordSection& section, int versi
           return false;
         }
         scanner.Consume(*token);
-        const int stored = StoredFromFileValue(run, version, *number);
+        const int stored = ExceedsByteTop(run, version, *token)
+                               ? 0xFF
+                               : StoredFromFileValue(run, version, *number);
         model::SetStored(image, run.field, run.first + i, stored);
         if (run.field == FieldId::kBike) {
           // Everything the file does not carry keeps the preset's default, so what was read

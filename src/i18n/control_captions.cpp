@@ -20,7 +20,7 @@ constexpr WindowTextRecord kControlCaptions[] = {
             "Erreur des données programmées!", "Chyba naprogramovaných dat!"),
 
     // Bike page.
-    Literal("TabSheet_Bike", "Bike", "Mottorad", "Bike", "Motocykl"),
+    Literal("TabSheet_Bike", "Bike", "Mottorad", "Moto", "Motocykl"),
     Literal("GroupBoxBike", "Motorbike Type", "Motorradtyp", "Type de moto", "Typ motocyklu"),
     Literal("LabelMemo", "Memo sheet:", "Notizen:", "Notes:", "Poznámky:"),
     Literal("CheckBoxBlokEnable", "Blocking enable", "Sperre freigeben", "Blocage autorisé",
@@ -115,7 +115,7 @@ constexpr WindowTextRecord kControlCaptions[] = {
             "Max. korekce akcel. [%]"),
 
     // Sensors page.
-    Literal("TabSheet_Cidla", "Sensors", "Senzoren", "Sensors", "Čidla"),
+    Literal("TabSheet_Cidla", "Sensors", "Senzoren", "Capteurs", "Čidla"),
     Literal("GroupApsSensor", "Pressure sensor - AP", "Drucksensor - AP",
             "Capteur de pression - AP", "Čidlo tlaku - AP"),
     Literal("LabelApsTlak1", "Pressure 1 [kPa]", "Druck 1 [kPa]", "Pression 1 [kPa]",

@@ -283,6 +283,21 @@ constexpr std::array<Row, static_cast<std::size_t>(OwnText::kCount)> kTexts{{
      "rétabli.",
      "Současné nastavení jednotky se nepodařilo uložit jako bod obnovení „před "
      "programováním“:\n%R\nPřesto programovat? Současné nastavení pak nepůjde vrátit."},
+    {"Rpm/Speed", "Drehzahl/Geschw.", "Régime/vitesse", "Otáčky/rychlost"},
+    {"Idle correction", "Leerlaufkorrektur", "Corr. de ralenti", "Korekce volnoběhu"},
+    {"TW correction", "TW-Korrektur", "Corr. TW", "Korekce TW"},
+    {"AT correction", "AT-Korrektur", "Corr. AT", "Korekce AT"},
+    {"AP correction", "AP-Korrektur", "Corr. AP", "Korekce AP"},
+    {"Starting corr.", "Startkorr.", "Corr. démarrage", "Korekce startu"},
+    {"U correction", "U-Korrektur", "Corr. U", "Korekce U"},
+    {"Acc. corr", "Beschl.-Korr.", "Corr. accél.", "Korekce akcel."},
+    {"Pin engine 14", "Anschluss Engine 14", "Broche Engine 14", "Vývod Engine 14"},
+    {"Pin engine 23", "Anschluss Engine 23", "Broche Engine 23", "Vývod Engine 23"},
+    {"Pin body 11", "Anschluss Body 11", "Broche Body 11", "Vývod Body 11"},
+    {" is running", " läuft", " fonctionne", " běží"},
+    {" no signal", " kein Signal", " pas de signal", " bez signálu"},
+    {"error", "Fehler", "erreur", "chyba"},
+    {"BASE", "BASIS", "INITIALE", "ZÁKLAD"},
 }};
 // clang-format on
 

@@ -111,6 +111,22 @@ enum class OwnText : std::uint8_t {
   kFailStrayWrite,  // a message box of its own
   kFailBackupNotKept,
   kBackupQuestion,  // %R: why the restore point could not be kept
+  // Words of the live monitor lines, each followed by " = " and its value.
+  kLiveRpmSpeed,
+  kLiveIdleCorrection,
+  kLiveWaterCorrection,
+  kLiveAirCorrection,
+  kLivePressureCorrection,
+  kLiveStartCorrection,
+  kLiveVoltageCorrection,
+  kLiveAccCorrection,
+  kLivePinEngine14,
+  kLivePinEngine23,  // these two are followed by " - " and yes or no
+  kLivePinBody11,
+  kLivePickupRunning,  // after the pick-up's name and " - "
+  kLivePickupNoSignal,
+  kLiveSensorError,  // a sensor line's value when the sensor fails
+  kLiveBaseAdvance,  // the advance lines while the controller runs on its base advance
   kCount
 };
 

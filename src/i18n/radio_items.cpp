@@ -1,5 +1,4 @@
-// Items of the translated radio groups in English, German, French and Czech. French keeps the
-// English items except for the injection position.
+// Items of the translated radio groups in English, German, French and Czech.
 
 #include "i18n/window_text_data.h"
 
@@ -17,25 +16,25 @@ constexpr ItemRecord kRadioItems[] = {
     {"RadioGroupClutchMode", 2, {{
         {"No ignition", "Retard"},
         {"Keine Zündung", "Spätzündung"},
-        {"No ignition", "Retard"},
+        {"Sans allumage", "Retard d'allumage"},
         {"Blokování zápalů", "Zpoždění zážehu"},
     }}},
     {"RadioGroupIdleMode", 2, {{
         {"No", "Step motor without potentiometer"},
         {"Keine ", "Schrittmotor ohne Potentiometer"},
-        {"No", "Step motor without potentiometer"},
+        {"Aucune", "Moteur pas à pas sans potentiomètre"},
         {"Není", "Krokový motor bez potenciometru"},
     }}},
     {"RadioGroupSpeedMode", 2, {{
         {"Pulse over 1s for 100 km/h", "Distance for pulse [mm]"},
         {"Pulse in 1s bei 100 km/St", "Strecke für Pulse"},
-        {"Pulse over 1s for 100 km/h", "Distance for pulse [mm]"},
+        {"Impulsions en 1 s à 100 km/h", "Distance par impulsion [mm]"},
         {"Pulsů za 1s pro 100km/hod", "Vzdálenost pro pulz"},
     }}},
     {"RadioGroupLadeniMode", 2, {{
         {"Points", "All"},
         {"Punkte", "Alles"},
-        {"Points", "All"},
+        {"Par points", "Partout"},
         {"V bodech", "Všude"},
     }}},
 };

@@ -52,7 +52,7 @@ constexpr TextRecord kTexts[] = {
       "Omezovač zpožděním zážehu"}},
     {TextId::TxtYes, {"YES", "JA", "Oui", "ANO"}},
     {TextId::TxtNo, {"NO", "NEIN", "Non", "NE"}},
-    {TextId::TxtTwinkle, {"Twinkle", "Blinken", "Twinkle", "Bliká"}},
+    {TextId::TxtTwinkle, {"Twinkle", "Blinken", "Clignote", "Bliká"}},
     {TextId::MsgComOpeningError,
      {"Com opening error!", "Falscher COM-Anschlußes!", "Erreur connections PC!",
       "Chyba při otevírání portu Com!"}},
@@ -76,10 +76,10 @@ constexpr TextRecord kTexts[] = {
       "\n"
       "Einige Kenndaten werden nicht geändert oder werden implizit Wert gestellt.\n"
       "Sie sind die Kenndaten, die in älter Version nicht sind oder andere Struktur haben",
-      "Older version of *.ign file!\n"
+      "Ancienne version du fichier *.ign!\n"
       "\n"
-      "Some parameters won't be changed or will be set to default value.\n"
-      "They are parameters which are not in older version or have another structure.",
+      "Certains paramètres ne seront pas modifiés ou prendront leur valeur de base.\n"
+      "Ce sont les paramètres absents de l'ancienne version ou de structure différente.",
       "Starší verze souboru *.ign!\n"
       "\n"
       "Některé parametry budou nezměněny nebo nataveny na základní hodnotu.\n"
@@ -95,7 +95,7 @@ constexpr TextRecord kTexts[] = {
      {"Error by opening file Morvek_en.pdf !", "Error by opening file Morvek_de.pdf !",
       "Error by opening file Morvek_fr.pdf !", "Error by opening file Morvek_cz.pdf !"}},
     {TextId::TxtPickup,
-     {"Pick-up (CMPS)", "Nockenwellengeber (CMPS)", "Capteur d'arbre à cames (CMPS)",
+     {"Pick-up (CMPS)", "Nockenwellengeber (CMPS)", "Capteur AAC (CMPS)",
       "Snímač vačky (CMPS)"}},
     {TextId::MsgProgramNotForBike,
      {"This version of program Torvane_Quarvello.exe is not for required bike!",
@@ -122,7 +122,7 @@ constexpr TextRecord kTexts[] = {
     {TextId::TxtTachoLambda,
      {"Tacho/Lambda", "Tacho/Lambda", "Compteur/Lambda", "Tachometr/Lambda"}},
     {TextId::TxtCoolant,
-     {"Coolant", "Kühlmittel", "Liquide de refroidissement", "Chladicí kapalina"}},
+     {"Coolant", "Kühlmittel", "Temp. eau", "Chladicí kapalina"}},
     {TextId::TxtSwitchStart,
      {"Switch start", "Starttaster", "Bouton de démarreur", "Spínač startu"}},
     {TextId::TxtClutch, {"Clutch", "Kupplung", "Embrayage", "Spojka"}},

@@ -60,10 +60,14 @@ class Catalogue {
     AddCaptions(CaptionGroup::kMonitor, data::MonitorCaptions());
     AddCaptions(CaptionGroup::kConnection, data::ConnectionCaptions());
     AddCaptions(CaptionGroup::kAbout, data::AboutCaptions());
+    AddCaptions(CaptionGroup::kControl, data::PageCaptions());
+    AddCaptions(CaptionGroup::kAbout, data::AboutContactCaptions());
     Add(data::Hints(), hints_, hint_keys_);
     Add(data::Placeholders(), placeholders_, placeholder_keys_);
-    for (const data::ItemRecord& record : data::RadioItems()) {
-      if (items_.emplace(record.control, &record).second) item_keys_.push_back(record.control);
+    for (auto records : {data::RadioItems(), data::PageItems()}) {
+      for (const data::ItemRecord& record : records) {
+        if (items_.emplace(record.control, &record).second) item_keys_.push_back(record.control);
+      }
     }
   }
 

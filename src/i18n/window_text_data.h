@@ -48,5 +48,10 @@ std::span<const WindowTextRecord> AboutCaptions();
 std::span<const WindowTextRecord> Hints();
 std::span<const WindowTextRecord> Placeholders();
 std::span<const ItemRecord> RadioItems();
+// The editing pages' own controls, the About window's contact lines and the items of the
+// radio groups the main tables leave in their design texts.
+std::span<const WindowTextRecord> PageCaptions();
+std::span<const WindowTextRecord> AboutContactCaptions();
+std::span<const ItemRecord> PageItems();
 
 }  // namespace morvek::i18n::data

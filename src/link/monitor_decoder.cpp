@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string>
 
+#include "i18n/own_texts.h"
 #include "link/link_texts.h"
 #include "link/monitor_flags.h"
 #include "link/text_format.h"
@@ -42,6 +43,7 @@ struct Decoder {
   LiveValues& live;
 
   std::string Word(TextId id) const { return LinkText(id, ctx.language); }
+  std::string Own(i18n::OwnText id) const { return std::string(i18n::Text(id, ctx.language)); }
   LabelView& Label(L l) { return view.label(l); }
   void Set(L l, std::string text, Colour colour = Colour::kButtonFace) {
     Label(l).text = std::move(text);
@@ -67,9 +69,10 @@ struct Decoder {
     const std::string advance = Word(TextId::TxtAdvance);
     const char* s = advance.c_str();
     if (live.base_advance) {
-      SetText(L::kLabelMon_Ign1, Printf("%s 1= BASE", s));
-      SetText(L::kLabelMon_Ign2, Printf("%s 2= BASE", s));
-      SetText(L::kLabelMon_Ign, Printf("%s = BASE", s));
+      const std::string base = Own(i18n::OwnText::kLiveBaseAdvance);
+      SetText(L::kLabelMon_Ign1, Printf("%s 1= %s", s, base.c_str()));
+      SetText(L::kLabelMon_Ign2, Printf("%s 2= %s", s, base.c_str()));
+      SetText(L::kLabelMon_Ign, Printf("%s = %s", s, base.c_str()));
     } else {
       SetText(L::kLabelMon_Ign1, Printf("%s 1= %2d °", s, f.Byte(10)));
       SetText(L::kLabelMon_Ign2, Printf("%s 2= %2d °", s, f.Byte(11)));
@@ -142,7 +145,8 @@ struct Decoder {
     SetText(L::kLabelMonFuelMv, Printf("%s = %d mV", Word(TextId::TxtFuel).c_str(), fuel_mv));
     view.gauge(G::kCGaugeFuel).value = ClampGauge((fuel_mv * 100 - 160000) / 2400);
     const int pin_mv = f.Word(46);
-    Set(L::kLabelMonPinEngine14In, Printf("Pin engine 14 = %d mV", pin_mv),
+    Set(L::kLabelMonPinEngine14In,
+        Printf("%s = %d mV", Own(i18n::OwnText::kLivePinEngine14).c_str(), pin_mv),
         pin_mv > 2000 ? Colour::kButtonFace : Colour::kAqua);
 
     live.rpm = f.Word(48);
@@ -169,7 +173,9 @@ struct Decoder {
     live.throttle_percent = f.Byte(9);
     GaugeView& bar = view.gauge(G::kCGaugeTps);
     if (live.throttle_sensor_error) {
-      Set(L::kLabelTpsMon, Printf("TP = error = %d mV", live.throttle_mv), Colour::kRed);
+      Set(L::kLabelTpsMon,
+          Printf("TP = %s = %d mV", Own(i18n::OwnText::kLiveSensorError).c_str(), live.throttle_mv),
+          Colour::kRed);
       bar.value = 0;
       return;
     }
@@ -195,7 +201,9 @@ struct Decoder {
     GaugeView& bar = view.gauge(G::kCGaugeVoda);
     if (raw == 0) {
       Set(L::kLabelVoda,
-          ctx.extended ? Printf("%s = error = %d mV", s, f.Word(60)) : Printf("%s = error", s),
+          ctx.extended ? Printf("%s = %s = %d mV", s, Own(i18n::OwnText::kLiveSensorError).c_str(),
+                                f.Word(60))
+                       : Printf("%s = %s", s, Own(i18n::OwnText::kLiveSensorError).c_str()),
           Colour::kRed);
       live.coolant_plus100 = kCoolantErrorValue;
       bar.colour = Colour::kRed;
@@ -247,24 +255,42 @@ struct Decoder {
   }
 
   void Corrections() {
-    SetText(L::kLabelKorVodaJet, Printf("TW correction = %4.1f %%", f.Word(100) * 0.1));
-    SetText(L::kLabelKorVzduch, Printf("AT correction = %4.1f %%", f.Word(102) * 0.1));
-    SetText(L::kLabelKorTlak, Printf("AP correction = %4.1f %%", f.Word(104) * 0.1));
-    SetText(L::kLabelKorSytic, Printf("Starting corr. = %4.1f %%", f.Word(106) * 0.1));
-    SetText(L::kLabelKorNapeti, Printf("U correction = %d us", f.Word(108) - 1000));
+    SetText(L::kLabelKorVodaJet,
+            Printf("%s = %4.1f %%", Own(i18n::OwnText::kLiveWaterCorrection).c_str(),
+                   f.Word(100) * 0.1));
+    SetText(
+        L::kLabelKorVzduch,
+        Printf("%s = %4.1f %%", Own(i18n::OwnText::kLiveAirCorrection).c_str(), f.Word(102) * 0.1));
+    SetText(L::kLabelKorTlak,
+            Printf("%s = %4.1f %%", Own(i18n::OwnText::kLivePressureCorrection).c_str(),
+                   f.Word(104) * 0.1));
+    SetText(L::kLabelKorSytic,
+            Printf("%s = %4.1f %%", Own(i18n::OwnText::kLiveStartCorrection).c_str(),
+                   f.Word(106) * 0.1));
+    SetText(L::kLabelKorNapeti,
+            Printf("%s = %d us", Own(i18n::OwnText::kLiveVoltageCorrection).c_str(),
+                   f.Word(108) - 1000));
     live.after_start_timer = f.Word(94);
     live.saving_counter = f.Word(148);
     live.programming_count = f.Word(76);
-    SetText(L::kLabelKorVodaIgn, Printf("TW correction = %4.1f °", f.Word(110) * 0.1 - 100));
+    SetText(L::kLabelKorVodaIgn,
+            Printf("%s = %4.1f °", Own(i18n::OwnText::kLiveWaterCorrection).c_str(),
+                   f.Word(110) * 0.1 - 100));
     SetText(L::kLabelMonSpeed,
             Printf("%s = %d [km/h]", Word(TextId::TxtSpeed).c_str(), f.Word(116)));
     live.rpm_speed_ratio = f.Word(120);
-    SetText(L::kLabelMonPomerRpmSpeed, Printf("Rpm/Speed = %4.1f ", live.rpm_speed_ratio * 0.1));
+    SetText(L::kLabelMonPomerRpmSpeed,
+            Printf("%s = %4.1f ", Own(i18n::OwnText::kLiveRpmSpeed).c_str(),
+                   live.rpm_speed_ratio * 0.1));
     for (int i = 0; i < 6; ++i)
       SetText(static_cast<L>(static_cast<int>(L::kLabelMonPomerRpmSpeedAuto1) + i),
               Printf("%4.1f ", f.Word(122 + 2 * i) * 0.1));
-    SetText(L::kLabelIdleKorAdv, Printf("Idle correction = %4.1f °", (f.Word(134) - 1000) * 0.1));
-    SetText(L::kLabelKorAccJet, Printf("Acc. corr = %4.1f %%", f.Word(136) * 0.1));
+    SetText(L::kLabelIdleKorAdv,
+            Printf("%s = %4.1f °", Own(i18n::OwnText::kLiveIdleCorrection).c_str(),
+                   (f.Word(134) - 1000) * 0.1));
+    SetText(
+        L::kLabelKorAccJet,
+        Printf("%s = %4.1f %%", Own(i18n::OwnText::kLiveAccCorrection).c_str(), f.Word(136) * 0.1));
   }
 };
 

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "i18n/own_texts.h"
 #include "link/link_texts.h"
 
 namespace morvek::link {
@@ -17,6 +18,7 @@ class FlagWriter {
   FlagWriter(i18n::Language language, MonitorView& view) : language_(language), view_(view) {}
 
   std::string Word(TextId id) const { return LinkText(id, language_); }
+  std::string Own(i18n::OwnText id) const { return std::string(i18n::Text(id, language_)); }
   std::string YesNo(bool yes) const { return Word(yes ? TextId::TxtYes : TextId::TxtNo); }
 
   // "<text> - YES" or "<text> - NO", coloured by the state.
@@ -46,12 +48,14 @@ void InputFlags(std::uint8_t a, FlagWriter& w) {
   w.Flag(L::kLabelMonStartLimiterIn, TextId::TxtStartLimiter, !Bit(a, 4), Colour::kFuchsia);
   w.Flag(L::kLabelMonClutchMasterIn, TextId::TxtClutchMaster, !Bit(a, 5), Colour::kLime);
   w.Flag(L::kLabelMonRpmLambdaIn, TextId::TxtTachoLambda, !Bit(a, 6), Colour::kAqua);
-  w.Raw(L::kLabelMonPinEngine23In, "Pin engine 23 - ", !Bit(a, 7), Colour::kAqua);
+  w.Raw(L::kLabelMonPinEngine23In, w.Own(i18n::OwnText::kLivePinEngine23) + " - ", !Bit(a, 7),
+        Colour::kAqua);
 }
 
 void OutputFlags(std::uint8_t b, bool nitrous_enabled, FlagWriter& w, MonitorView& view,
                  LiveValues& live) {
-  w.Raw(L::kLabelMonPinBody11In, "Pin body 11 - ", !Bit(b, 0), Colour::kAqua);
+  w.Raw(L::kLabelMonPinBody11In, w.Own(i18n::OwnText::kLivePinBody11) + " - ", !Bit(b, 0),
+        Colour::kAqua);
   w.Flag(L::kLabelMonTlStartOut, TextId::TxtSwitchStart, Bit(b, 1), Colour::kFuchsia);
 
   struct Limiter {
@@ -92,7 +96,9 @@ void StatusFlagsC(std::uint8_t c, FlagWriter& w, MonitorView& view, LiveValues& 
   live.base_advance = Bit(c, 3);
   LabelView& pickup = view.label(L::kLabelSnimacCmps);
   const bool running = Bit(c, 5);
-  pickup.text = w.Word(TextId::TxtPickup) + " - " + (running ? " is running" : " no signal");
+  pickup.text =
+      w.Word(TextId::TxtPickup) + " - " +
+      w.Own(running ? i18n::OwnText::kLivePickupRunning : i18n::OwnText::kLivePickupNoSignal);
   pickup.colour = running ? Colour::kLime : Colour::kButtonFace;
   view.label(L::kLabelEeDataErr).visible = Bit(c, 6);
   live.throttle_sensor_error = Bit(c, 7);

@@ -66,7 +66,8 @@ void LayoutMapPage(const model::ParameterImage& image, const LayoutFlags& flags,
   names.Show("LabelBaseAdvance_Uni", advance);
   names.Show("LabelCylCorr_Uni", advance);
   for (int k = 0; k < 3; ++k) names.Show(GridMiscName(k), advance);
-  names.Show("LabelJetMode_Uni", !advance && jet_mode != kJetModeSeparate);
+  names.Show("LabelJetMode_Uni",
+             !advance && (jet_mode == kJetModeCoupled || jet_mode == kJetModeSame));
   layout.grid = std::move(grid);
 }
 
@@ -89,6 +90,14 @@ void LayoutIdlePage(const model::ParameterImage& image, PageLayout& layout) {
   names.ShowCaptioned("IdleTpsMez", a || m == 1);
   const Control* servo = FindControl(kIdlePage, ArraySpinnerName("IdleServo", 0));
   if (servo != nullptr) layout.idle_servo_range = ControlRange(image, *servo);
+}
+
+// Two equal voltages give the air-pressure line no slope: both edits turn red until they differ.
+void LayoutSensorsPage(const model::ParameterImage& image, PageLayout& layout) {
+  const bool equal = model::Stored(image, F::kApsVoltage1) == model::Stored(image, F::kApsVoltage2);
+  const LayoutColour colour = equal ? LayoutColour::kRed : LayoutColour::kWindow;
+  layout.backgrounds.push_back({"UpDownApsNapeti1", colour});
+  layout.backgrounds.push_back({"UpDownApsNapeti2", colour});
 }
 
 void LayoutGasPage(const model::ParameterImage& image, PageLayout& layout) {
@@ -148,9 +157,10 @@ void LayoutTuningPage(const model::ParameterImage& image, const LayoutFlags& fla
   const bool points = model::Stored(image, F::kTuningMode) == 0;
   names.ShowCaptioned("LadeniRpm", points);
   names.ShowCaptioned("LadeniTps", points);
-  // With both injectors driven alike there is only one map to tune.
-  const bool separate = model::Stored(image, F::kJet1MiscMode) == kJetModeSeparate;
-  names.ShowCaptioned("LadeniKanal", separate);
+  // With both injectors driven alike there is only one map to tune; any other mode (a value
+  // above 2 read from a controller or a file included) keeps the choice of channel.
+  const int jet_mode = model::Stored(image, F::kJet1MiscMode);
+  names.ShowCaptioned("LadeniKanal", jet_mode != kJetModeCoupled && jet_mode != kJetModeSame);
   const bool allowed = !flags.output_test_inhibit;
   for (std::string_view name :
        {"GroupBoxTestJet", "ButtonTestJet1A", "ButtonTestJet2A", "ButtonTestIgn1", "ButtonTestIgn2",
@@ -195,6 +205,9 @@ PageLayout LayoutPage(const model::ParameterImage& image, int page, const Layout
       break;
     case kIdlePage:
       LayoutIdlePage(image, layout);
+      break;
+    case kCidlaPage:
+      LayoutSensorsPage(image, layout);
       break;
     case kGasPage:
       LayoutGasPage(image, layout);

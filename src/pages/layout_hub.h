@@ -22,7 +22,8 @@ enum class GridDisplayMode : std::uint8_t {
 };
 
 // The colours the layout paints; the window maps them to its own.
-enum class LayoutColour : std::uint8_t { kButtonFace, kRed, kYellow, kAqua };
+// kWindow is the normal background of an edit.
+enum class LayoutColour : std::uint8_t { kButtonFace, kRed, kYellow, kAqua, kWindow };
 
 // What the window knows besides the image.
 struct LayoutFlags {

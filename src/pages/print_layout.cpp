@@ -25,8 +25,9 @@ std::vector<std::string> BuildList() {
     for (int i = 0; i < model::kMapColumns; ++i) names.push_back(GridCellName(j, i));
   for (int i = 0; i < model::kMapColumns; ++i)
     names.push_back("CSpinButton_Uni_" + std::to_string(i));
-  names.insert(names.end(), {"CSpinButtonTools_Uni", std::string(kGridAllName),
-                             std::string(kGridTpsName), "CheckBoxZobrMs_Uni"});
+  // The "TPS" box says whether the advance map has a throttle axis: a setting, so it is printed.
+  names.insert(names.end(),
+               {"CSpinButtonTools_Uni", std::string(kGridAllName), "CheckBoxZobrMs_Uni"});
   // The selection's frame and value box are editing aids; the heat colours print.
   names.insert(names.end(), {"SelectionOverlay", "SelectionPrompt"});
   for (int k = 0; k < kAdvanceMiscSpinners; ++k) names.push_back(GridMiscName(k));

@@ -3,6 +3,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPainter>
+#include <QPushButton>
 #include <QScreen>
 #include <QVBoxLayout>
 #include <utility>
@@ -32,18 +33,6 @@ QString FromView(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-// A label that closes its window when clicked.
-class ExitLabel : public QLabel {
- public:
-  using QLabel::QLabel;
-
- protected:
-  void mouseReleaseEvent(QMouseEvent* event) override {
-    QLabel::mouseReleaseEvent(event);
-    if (auto* dialog = qobject_cast<QDialog*>(window())) dialog->accept();
-  }
-};
-
 }  // namespace
 
 QPixmap AboutWindow::Picture() {
@@ -57,14 +46,15 @@ QPixmap AboutWindow::Picture() {
   p.drawArc(dial, 30 * 16, 120 * 16);
   p.setPen(QPen(QColor(220, 0, 0), 6, Qt::SolidLine, Qt::FlatCap));
   p.drawArc(dial, 30 * 16, 25 * 16);
+  // The needle starts off the hub so that it stays clear of the name below it.
   p.setPen(QPen(QColor(0, 160, 0), 3, Qt::SolidLine, Qt::RoundCap));
-  p.drawLine(QPointF(73, 73), QPointF(118, 28));
+  p.drawLine(QPointF(98, 48), QPointF(118, 28));
   QFont font = p.font();
   font.setBold(true);
   font.setPixelSize(20);
   p.setFont(font);
   p.setPen(QColor(40, 40, 40));
-  p.drawText(QRectF(0, 50, 161, 28), Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("Morvek"));
+  p.drawText(QRectF(0, 57, 158, 24), Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("Morvek"));
   return picture;
 }
 
@@ -102,14 +92,13 @@ AboutWindow::AboutWindow(const std::string& build_date, const std::string& build
     layout->addWidget(label);
   }
   layout->addStretch(1);
-  exit_ = new ExitLabel(QStringLiteral("OK"), this);
+  // OK is the window's default button: a click, Enter or Escape closes it.
+  exit_ = new QPushButton(QStringLiteral("OK"), this);
   exit_->setObjectName(QStringLiteral("LabelExit"));
-  exit_->setAlignment(Qt::AlignHCenter);
-  exit_->setCursor(Qt::PointingHandCursor);
-  QFont bold = exit_->font();
-  bold.setBold(true);
-  exit_->setFont(bold);
-  layout->addWidget(exit_);
+  exit_->setDefault(true);
+  exit_->setAutoDefault(true);
+  connect(exit_, &QPushButton::clicked, this, &QDialog::accept);
+  layout->addWidget(exit_, 0, Qt::AlignHCenter);
   resize(kClientWidth, kClientHeight);
   // Centred once, when made.
   if (const QScreen* screen = QGuiApplication::primaryScreen()) {

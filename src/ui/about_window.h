@@ -5,7 +5,7 @@
 
 #include "i18n/text_table.h"
 
-class QLabel;
+class QPushButton;
 
 namespace morvek::ui {
 
@@ -20,7 +20,7 @@ class AboutWindow : public QDialog {
   AboutWindow(const std::string& build_date, const std::string& build_time,
               QWidget* parent = nullptr);
 
-  // The caption and the OK label in a language; called before every showing.
+  // The caption, the contact lines and OK in a language; called before every showing.
   void ApplyLanguage(i18n::Language language);
 
   // The folder the help manuals are in, for the last line.
@@ -30,7 +30,7 @@ class AboutWindow : public QDialog {
   static QPixmap Picture();
 
  private:
-  QLabel* exit_ = nullptr;
+  QPushButton* exit_ = nullptr;
 };
 
 }  // namespace morvek::ui

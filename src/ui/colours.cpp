@@ -45,6 +45,8 @@ link::Colour ToColour(pages::LayoutColour colour) {
       return link::Colour::kYellow;
     case pages::LayoutColour::kAqua:
       return link::Colour::kAqua;
+    case pages::LayoutColour::kWindow:
+      return link::Colour::kWindow;
   }
   return link::Colour::kButtonFace;
 }

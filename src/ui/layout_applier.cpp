@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QSignalBlocker>
 #include <QSpinBox>
+#include <QStyle>
 
 #include "pages/page_catalog.h"
 #include "ui/colours.h"
@@ -66,8 +67,19 @@ void LayoutApplier::Apply(const pages::PageLayout& layout) {
     SetShown(*widget, c.visible);
     SetEnabled(*widget, c.enabled);
   }
-  for (const pages::Background& b : layout.backgrounds)
-    if (QWidget* widget = Widget(b.name)) SetBackground(*widget, ToColour(b.colour));
+  for (const pages::Background& b : layout.backgrounds) {
+    QWidget* widget = Widget(b.name);
+    if (auto* spin = qobject_cast<QAbstractSpinBox*>(widget)) {
+      // An edit is coloured where its number stands.
+      QPalette palette = spin->style()->standardPalette();
+      if (b.colour != pages::LayoutColour::kWindow)
+        palette.setColor(QPalette::Base, ToQColor(ToColour(b.colour)));
+      if (spin->palette().color(QPalette::Base) != palette.color(QPalette::Base))
+        spin->setPalette(palette);
+    } else if (widget != nullptr) {
+      SetBackground(*widget, ToColour(b.colour));
+    }
+  }
   if (layout.idle_servo_range) ApplyIdleRanges(*layout.idle_servo_range);
   // Last: hiding the tab on screen makes the window change pages, which lays out anew.
   PageTable& pages = window_.pages();

@@ -7,6 +7,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLayout>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScrollArea>
@@ -211,9 +212,14 @@ void MainWindow::BuildMenus() {
   AddAction(device, "MenuProgram", "&Program", QKeySequence(Qt::Key_F9), true);
 
   QMenu* jet = menu("Menu_Jet123Mode", "Jet 14-23");
-  AddAction(jet, "Menu_Jet123Normal", "Normal", QKeySequence(), false);
-  AddAction(jet, "Menu_Jet123Coupled", "Coupled", QKeySequence(), false);
-  AddAction(jet, "Menu_Jet123Stejny", " 1 = 2", QKeySequence(), false);
+  // One coupling mode at a time: the menu marks it like a radio button.
+  auto* jet_modes = new QActionGroup(this);
+  for (QAction* item : {AddAction(jet, "Menu_Jet123Normal", "Normal", QKeySequence(), false),
+                        AddAction(jet, "Menu_Jet123Coupled", "Coupled", QKeySequence(), false),
+                        AddAction(jet, "Menu_Jet123Stejny", " 1 = 2", QKeySequence(), false)}) {
+    item->setCheckable(true);
+    jet_modes->addAction(item);
+  }
 
   QMenu* tools = menu("MenuTools", "Tools");
   AddAction(tools, "MenuToolsMinus", "Minus ", QKeySequence(Qt::Key_F4), false);
@@ -316,6 +322,11 @@ void MainWindow::ApplyLanguage(i18n::Language language, const std::string& title
   action("MenuRestorePoints")
       ->setText(QString::fromUtf8(restore.data(), static_cast<qsizetype>(restore.size())));
   setWindowTitle(QString::fromStdString(title));
+  // The device buttons take the width of their new captions.
+  QLayout* top_row = tool_bar_->parentWidget()->layout();
+  tool_bar_->layout()->invalidate();
+  top_row->invalidate();
+  top_row->activate();
 }
 
 void MainWindow::SetLiveValuesStale(bool stale) {

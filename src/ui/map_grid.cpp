@@ -5,8 +5,11 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QSignalBlocker>
 #include <QSpinBox>
+#include <QStyle>
+#include <QStyleOptionSpinBox>
 
 #include "pages/heat_scale.h"
 #include "ui/cell_paint.h"
@@ -225,6 +228,26 @@ void MapGrid::PlaceLastRow(int grid_row) {
   }
 }
 
+void MapGrid::SetArrowsOnly(int k, bool arrows_only) {
+  QSpinBox* cell = cells_[k];
+  QLineEdit* edit = cell->findChild<QLineEdit*>();
+  if (edit == nullptr || edit->isHidden() == arrows_only) return;
+  auto* grid = static_cast<QGridLayout*>(layout()->itemAt(0)->layout());
+  QStyleOptionSpinBox option;
+  option.initFrom(cell);
+  option.buttonSymbols = QAbstractSpinBox::UpDownArrows;
+  option.subControls = QStyle::SC_SpinBoxUp | QStyle::SC_SpinBoxDown | QStyle::SC_SpinBoxFrame;
+  const int arrows =
+      style()->subControlRect(QStyle::CC_SpinBox, &option, QStyle::SC_SpinBoxUp, cell).width() +
+      2 * style()->pixelMetric(QStyle::PM_SpinBoxFrameWidth, &option, cell) + 2;
+  edit->setVisible(!arrows_only);
+  cell->setMaximumWidth(arrows_only ? arrows : QWIDGETSIZE_MAX);
+  grid->setAlignment(cell, arrows_only ? Qt::AlignRight : Qt::Alignment());
+  // The arrows stand over the label's right end; its number stays clear of them.
+  ms_[k]->setContentsMargins(0, 0, arrows_only ? arrows : 0, 0);
+  if (arrows_only) cell->raise();
+}
+
 void MapGrid::SetDisplayMode(pages::GridDisplayMode mode) {
   if (mode == mode_) return;
   mode_ = mode;
@@ -244,7 +267,9 @@ void MapGrid::SetDisplayMode(pages::GridDisplayMode mode) {
       const int k = model::MapElement(j, i);
       cells_[k]->setReadOnly(read_only);
       cells_[k]->setButtonSymbols(buttons);
-      cells_[k]->setVisible(row_shown && !milliseconds);
+      const bool arrows_only = mode == M::kMillisecondsEditable;
+      SetArrowsOnly(k, arrows_only);
+      cells_[k]->setVisible(row_shown && (!milliseconds || arrows_only));
       ms_[k]->setVisible(row_shown && milliseconds);
     }
   }

@@ -70,6 +70,9 @@ class MapGrid : public QGroupBox {
   // Puts the cells of row 9 into this row of the grid's layout.
   void PlaceLastRow(int grid_row);
   void PaintHeat();
+  // In the editable milliseconds view a cell keeps only its arrows, at the right of its
+  // millisecond label, so a single time can still be nudged.
+  void SetArrowsOnly(int k, bool arrows_only);
 
   std::array<QSpinBox*, model::kMapColumns> rpm_{};
   std::array<QSpinBox*, model::kMapCells> cells_{};

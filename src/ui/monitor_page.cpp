@@ -49,23 +49,19 @@ MonitorPage::MonitorPage(QWidget* parent) : QWidget(parent) {
   out_layout->insertWidget(out_layout->count() - 1,
                            new Gauge("CGaugeFuel", link::Colour::kBlue, outputs));
   grid->addWidget(outputs, 0, 1, 2, 1);
-  grid->addWidget(
-      Group("GroupBoxMonAdvance", "Advance",
-            {"LabelMon_Ign1", "LabelMon_Ign2", "LabelKorVodaIgn", "LabelIdleKorAdv"}, this),
-      0, 2);
+  grid->addWidget(Group("GroupBoxMonAdvance", "Advance",
+                        {"LabelMon_Ign1", "LabelMon_Ign2", "LabelKorVodaIgn"}, this),
+                  0, 2);
   grid->addWidget(
       Group("GroupBoxMonInj", "Injection",
             {"LabelMon_Jet_1A", "LabelMon_Jet_2A", "LabelMon_PolohaA", "LabelKorVodaJet",
              "LabelKorVzduch", "LabelKorTlak", "LabelKorSytic", "LabelKorNapeti", "LabelKorAccJet"},
             this),
       1, 2);
-  grid->addWidget(
-      Group("GroupBoxMonGear", "Gear",
-            {"LabelMonPomerRpmSpeed", "LabelMonPomerRpmSpeedAuto1", "LabelMonPomerRpmSpeedAuto2",
-             "LabelMonPomerRpmSpeedAuto3", "LabelMonPomerRpmSpeedAuto4",
-             "LabelMonPomerRpmSpeedAuto5", "LabelMonPomerRpmSpeedAuto6", "LabelPocetProgramovani"},
-            this),
-      0, 3, 2, 1);
+  // The idle correction and the gear ratios are shown on the Idle and Gear pages, beside the
+  // settings they belong to.
+  grid->addWidget(Group("GroupBoxMonDevice", "Controller", {"LabelPocetProgramovani"}, this), 0, 3,
+                  2, 1);
   for (int c = 0; c < 4; ++c) grid->setColumnStretch(c, 1);
 }
 

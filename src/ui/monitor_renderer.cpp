@@ -10,6 +10,7 @@
 namespace morvek::ui {
 
 MonitorRenderer::MonitorRenderer(QWidget& root) {
+  rendered_colours_.fill(-1);
   for (int i = 0; i < link::kMonitorLabelCount; ++i) {
     const auto name = link::ControlName(static_cast<link::MonitorLabel>(i));
     labels_[i] = root.findChild<QLabel*>(QString::fromLatin1(name.data(), name.size()));
@@ -38,7 +39,10 @@ void MonitorRenderer::Render(const link::MonitorView& view) {
       const QString text = QString::fromStdString(label.text);
       if (widget->text() != text) widget->setText(text);
     }
-    SetBackground(*widget, label.colour);
+    if (rendered_colours_[i] != static_cast<int>(label.colour)) {
+      rendered_colours_[i] = static_cast<int>(label.colour);
+      SetBackground(*widget, label.colour);
+    }
     if (i != static_cast<int>(link::MonitorLabel::kLabelVersion)) widget->setVisible(label.visible);
   }
   for (int i = 0; i < link::kMonitorGaugeCount; ++i) {

@@ -24,6 +24,10 @@ class MonitorRenderer {
 
  private:
   std::array<QLabel*, link::kMonitorLabelCount> labels_{};
+  // The colour each label was last given from a view: a label's background is set only when
+  // its view colour changes, so the live highlight's mark on a monitor label (the learnt gear
+  // ratios) is not wiped by every frame.
+  std::array<int, link::kMonitorLabelCount> rendered_colours_;
   std::array<Gauge*, link::kMonitorGaugeCount> gauges_{};
   // The limiter edits, coloured while their limiter acts.
   std::array<QSpinBox*, link::kMonitorEditCount> edits_{};

@@ -210,6 +210,14 @@ TEST_F(CliTest, CheckListsWhatTheLimitsPassChanges) {
                 Path("bad.ign") + ": 3 values are out of range\n");
 }
 
+TEST_F(CliTest, CheckReportsATpsVoltageAboveItsByteAsOutOfRange) {
+  const std::string text = Replace(Data("default_preset2.ign"), "TPS            340  4730 ",
+                                   "TPS            340  5100 ");
+  EXPECT_EQ(Run({"check", Write("tps.ign", text)}), kExitOutOfRange);
+  EXPECT_EQ(out_.str(),
+            "TPS.voltage100: 5100 -> 5000\n" + Path("tps.ign") + ": 1 value is out of range\n");
+}
+
 TEST_F(CliTest, CheckWarnsOfEverythingTheFileDoesNotSayAsATuneShould) {
   struct Case {
     std::string name;

@@ -100,6 +100,10 @@ TEST(ParameterFileReader, ValuesAndTheirTransformations) {
   } cases[] = {
       {"RPM 2 -20", FieldId::kRpmCorrection, 0, 80},
       {"TPS 340 2000", FieldId::kTpsVoltage100, 0, 206},
+      // Above the byte's top: the top, not the low bits (5100 would wrap round to 2540).
+      {"TPS 340 5100", FieldId::kTpsVoltage100, 0, 255},
+      {"TPS 340 5050", FieldId::kTpsVoltage100, 0, 255},
+      {"FAN 300 91", FieldId::kFanFan1, 0, 255},
       {"TPS 340 4730", FieldId::kTpsVoltage100, 0, 223},
       {"FAN 90 91 FAN 95 96", FieldId::kFanFan1, 0, 95},  // the later section wins
       {"LIMITER 7200 10899 1 1 1", FieldId::kLimiterIgnition, 0, 108},

@@ -41,17 +41,16 @@ const std::set<Place>& AllowedSameAsEnglish() {
       {Kind::kText, Entry(TextId::TxtTitlePrefix), kDe},
       {Kind::kText, Entry(TextId::TxtTitlePrefix), kFr},
       {Kind::kText, Entry(TextId::TxtTitlePrefix), kCz},
-      // French shows the English text where it has no wording of its own.
-      {Kind::kText, Entry(TextId::TxtTwinkle), kFr},
-      {Kind::kText, Entry(TextId::MsgOlderFileVersion), kFr},
+      // The tuning mark and a symbol: "T: " is the French mark too.
       {Kind::kText, Entry(TextId::TuneMsgRpmZero), kFr},
-      {Kind::kCaption, "TabSheet_Bike", kFr},
-      {Kind::kCaption, "TabSheet_Cidla", kFr},
-      {Kind::kItems, "RadioGroupClutchMode", kFr},
-      {Kind::kItems, "RadioGroupIdleMode", kFr},
-      {Kind::kItems, "RadioGroupSpeedMode", kFr},
-      {Kind::kItems, "RadioGroupLadeniMode", kFr},
       // Same word in that language.
+      {Kind::kCaption, "CheckBoxAktRpm", kDe},
+      {Kind::kCaption, "LabelPolohaA_2", kFr},
+      {Kind::kCaption, "LabelPolohaA_2b", kFr},
+      // The air temperature sensor input, by its symbol.
+      {Kind::kItems, "RadioGroupPinEngine14", kDe},
+      {Kind::kItems, "RadioGroupPinEngine14", kFr},
+      {Kind::kItems, "RadioGroupPinEngine14", kCz},
       {Kind::kText, Entry(TextId::TuneMsgOk), kFr},
       {Kind::kText, Entry(TextId::TxtPosition), kFr},
       {Kind::kText, Entry(TextId::TxtTachoLambda), kDe},
@@ -150,13 +149,15 @@ TEST(TranslationCoverage, NoTextIsAForgottenCopyOfTheEnglishOne) {
   }
 }
 
-TEST(TranslationCoverage, FrenchRadioItemsFollowEnglishExceptThePosition) {
+TEST(TranslationCoverage, EveryRadioGroupHasItemsOfItsOwnInFrench) {
+  // French once showed most radio items in English; each group now has its own wording.
   for (std::string_view key : ItemKeys()) {
     const auto en = Items(key, kEn);
     const auto fr = Items(key, kFr);
-    const bool same = std::vector<std::string_view>(en.begin(), en.end()) ==
-                      std::vector<std::string_view>(fr.begin(), fr.end());
-    EXPECT_EQ(same, key != "RadioGroupPolohaA") << key;
+    ASSERT_EQ(en.size(), fr.size()) << key;
+    EXPECT_NE(std::vector<std::string_view>(en.begin(), en.end()),
+              std::vector<std::string_view>(fr.begin(), fr.end()))
+        << key;
   }
 }
 

@@ -107,6 +107,10 @@ TEST(LayoutHubTest, CouplingModeTicksItsMenuItemAndDecidesTabLabelAndTuningChann
       {kJetModeCoupled, 1, true, true, "  1 -> 2  ", LayoutColour::kYellow, false},
       {kJetModeSame, 2, false, true, "  1 = 2  ", LayoutColour::kAqua, false},
       {kJetModeSeparate, 0, true, false, "  1 -> 2  ", LayoutColour::kYellow, true},
+      // A mode the program does not know (from a controller or a file) is neither coupled nor
+      // " 1 = 2": the channel stays to choose.
+      {3, 0, true, false, "  1 -> 2  ", LayoutColour::kYellow, true},
+      {255, 0, true, false, "  1 -> 2  ", LayoutColour::kYellow, true},
   };
   model::ParameterImage image;
   for (const JetModeCase& c : cases) {
@@ -148,7 +152,7 @@ TEST(LayoutHubTest, PagesWithoutRulesGetOnlyTheCommonPart) {
   model::ParameterImage image;
   model::SetStored(image, FieldId::kLambdaBar, 0, 100);
   model::SetStored(image, FieldId::kLambdaBar, 3, 180);
-  for (int page : {kBikePage, kPolohaPage, kKorekcePage, kCidlaPage, kMonitorPage}) {
+  for (int page : {kBikePage, kPolohaPage, kKorekcePage, kMonitorPage}) {
     const PageLayout layout = LayoutPage(image, page, {.output_test_inhibit = true});
     EXPECT_TRUE(layout.controls.empty()) << page;
     EXPECT_TRUE(layout.backgrounds.empty()) << page;
@@ -156,6 +160,28 @@ TEST(LayoutHubTest, PagesWithoutRulesGetOnlyTheCommonPart) {
     EXPECT_FALSE(layout.idle_servo_range.has_value()) << page;
     EXPECT_EQ(layout.lambda_bar[0], 100);
     EXPECT_EQ(layout.lambda_bar[3], 180);
+  }
+}
+
+TEST(LayoutHubTest, EqualAirPressureVoltagesMarkBothEditsRed) {
+  struct Case {
+    int voltage1, voltage2;
+    LayoutColour colour;
+  } cases[] = {
+      {2247, 2247, LayoutColour::kRed},
+      {2247, 4744, LayoutColour::kWindow},
+      {0, 0, LayoutColour::kRed},
+      {4744, 2247, LayoutColour::kWindow},  // falling is a slope too
+  };
+  for (const Case& c : cases) {
+    model::ParameterImage image;
+    model::SetShown(image, FieldId::kApsVoltage1, c.voltage1);
+    model::SetShown(image, FieldId::kApsVoltage2, c.voltage2);
+    const PageLayout layout = LayoutPage(image, kCidlaPage, {});
+    const std::vector<Background> want = {{"UpDownApsNapeti1", c.colour},
+                                          {"UpDownApsNapeti2", c.colour}};
+    EXPECT_EQ(layout.backgrounds, want) << c.voltage1 << " " << c.voltage2;
+    EXPECT_TRUE(layout.controls.empty());
   }
 }
 

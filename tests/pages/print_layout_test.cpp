@@ -36,7 +36,7 @@ TEST(PrintHiddenControls, EveryEditingAidOnceAndNothingThatCarriesTheStamp) {
                            "CheckBoxExtMonitor",   "LabelLambdaRed",     "CGaugeVoda",
                            "UpDownRpm_Uni_0",      "UpDownRpm_Uni_14",   "UpDown_Uni_0_0",
                            "UpDown_Uni_9_14",      "CSpinButton_Uni_14", "CSpinButtonTools_Uni",
-                           "CheckBoxAll_Uni",      "CheckBoxTps_Uni",    "UpDownAdvanceMisc_Uni_2",
+                           "CheckBoxAll_Uni",      "UpDownAdvanceMisc_Uni_2",
                            "CheckBoxZobrMs_Uni",   "SelectionOverlay",   "SelectionPrompt",
                            "UpDownRpm_PolohaA_14", "UpDownPolohaA_14",   "CSpinButtonPolohaA",
                            "CheckBoxAll_PolohaA",  "UpDownKorVoda_4",    "UpDownKorVzduch_4",
@@ -44,12 +44,13 @@ TEST(PrintHiddenControls, EveryEditingAidOnceAndNothingThatCarriesTheStamp) {
                            "UpDownSyticKorekce3",  "ButtonTps100",       "UpDownFan2",
                            "UpDownGasT",           "UpDownRetardT"})
     EXPECT_EQ(unique.count(name), 1u) << name;
-  // The stamp's label, the values' edit boxes and arrays' ends beyond their sizes stay.
+  // The stamp's label, the "TPS" setting, the values' edit boxes and arrays' ends beyond their
+  // sizes stay.
   for (const char* name :
-       {"LabelHlaseni", "Edit_Uni_0_0", "UpDown_Uni_10_0", "UpDownRpm_Uni_15", "UpDownKorVoda_5",
-        "UpDownSyticCas0", "UpDownSyticKorekce4", "CGaugeProgram", "CGaugeDuty"})
+       {"LabelHlaseni", "CheckBoxTps_Uni", "Edit_Uni_0_0", "UpDown_Uni_10_0", "UpDownRpm_Uni_15",
+        "UpDownKorVoda_5", "UpDownSyticCas0", "UpDownSyticKorekce4", "CGaugeProgram", "CGaugeDuty"})
     EXPECT_EQ(unique.count(name), 0u) << name;
-  EXPECT_EQ(names.size(), 11u + 15 + 150 + 15 + 4 + 2 + 3 + 15 + 15 + 2 + 5 + 5 + 3 + 4 + 4 + 14);
+  EXPECT_EQ(names.size(), 11u + 15 + 150 + 15 + 3 + 2 + 3 + 15 + 15 + 2 + 5 + 5 + 3 + 4 + 4 + 14);
 }
 
 }  // namespace

@@ -64,7 +64,7 @@ TEST(TuneDiff, ThreeChangedFieldsAreListedWithPageControlValuesAndUnit) {
     EXPECT_EQ(d[k].unit, expected[k].unit);
   }
   EXPECT_EQ(PageName(3, i18n::Language::kEnglish), "Inj. 2");
-  EXPECT_EQ(PageName(10, i18n::Language::kGerman), "Race");
+  EXPECT_EQ(PageName(10, i18n::Language::kGerman), "Rennen");
 }
 
 TEST(TuneDiff, WhatCountsAsADifference) {

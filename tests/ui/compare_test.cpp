@@ -10,6 +10,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTreeWidget>
+#include <memory>
 
 #include "app/compare_commands.h"
 #include "app_fixture.h"
@@ -24,8 +25,8 @@ using morvek::testing::AppFixture;
 class CompareTest : public QObject {
   Q_OBJECT
 
-  QTemporaryDir dir_;
-  QString Dir(const char* name) const { return dir_.filePath(QString::fromLatin1(name)); }
+  std::unique_ptr<QTemporaryDir> dir_;
+  QString Dir(const char* name) const { return dir_->filePath(QString::fromLatin1(name)); }
 
   static QStringList Row(QTreeWidget* list, int row) {
     QStringList texts;
@@ -38,6 +39,11 @@ class CompareTest : public QObject {
   }
 
  private slots:
+  // Every test function starts in a config folder of its own, as a first run.
+  void init() {
+    dir_ = std::make_unique<QTemporaryDir>();
+    QVERIFY(dir_->isValid());
+  }
   void compareWithFileGoesToTheControlAndTakesOverAsOneStep() {
     AppFixture f(Dir("file"));
     f.prompts.save_name = Dir("base.ign").toStdString();

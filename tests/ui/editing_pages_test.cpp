@@ -10,13 +10,18 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSet>
 #include <QSpinBox>
 #include <QTest>
 
 #include "link/output_tests.h"
+#include "model/editor.h"
 #include "model/presets.h"
+#include "pages/layout_hub.h"
+#include "pages/live_highlight.h"
 #include "pages/page_catalog.h"
 #include "ui/main_window.h"
+#include "ui/map_grid.h"
 #include "ui/note_edit.h"
 #include "ui/page_table.h"
 #include "ui/radio_group.h"
@@ -62,6 +67,33 @@ class EditingPagesTest : public QObject {
   Q_OBJECT
 
  private slots:
+  // Every name the page rules use (the page's control list, what the layout hub shows, hides
+  // and paints, what the live highlight marks) is a widget of the built window, on the sheet
+  // of its page (the map pages share the grid). A rule for a name the window lacks does nothing.
+  void everyNameThePageRulesUseIsAWidgetOfItsPage() {
+    MainWindow window;
+    morvek::model::Editor editor;
+    editor.ApplyDefaults(morvek::model::DefaultsScope::kWholeImage);
+    QStringList missing;
+    for (int page = 0; page < pages::kPageCount; ++page) {
+      QWidget* sheet = ShowPage(window, page);
+      QWidget* root = pages::IsMapPage(page) ? static_cast<QWidget*>(&window.grid()) : sheet;
+      QSet<QString> names;
+      for (const pages::Control& c : pages::PageControls(page)) names.insert(Name(c.name));
+      // The hub names the same controls whatever the image holds.
+      const pages::PageLayout layout = pages::LayoutPage(editor.image(), page, {});
+      for (const pages::ControlLayout& c : layout.controls) names.insert(Name(c.name));
+      for (const auto& b : layout.backgrounds) names.insert(Name(b.name));
+      for (const pages::HighlightControl& c : pages::HighlightControls(page))
+        names.insert(Name(c.name));
+      for (const QString& name : names) {
+        if (root->findChild<QWidget*>(name) == nullptr)
+          missing << QStringLiteral("page %1: %2").arg(page).arg(name);
+      }
+    }
+    QVERIFY2(missing.isEmpty(), qPrintable(missing.join(QLatin1Char('\n'))));
+  }
+
   void everyPageHoldsItsControls_data() {
     QTest::addColumn<int>("page");
     for (int page = 0; page < pages::kPageCount; ++page)

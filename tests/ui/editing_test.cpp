@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -25,6 +26,8 @@
 #include "app_fixture.h"
 #include "i18n/text_table.h"
 #include "model/field_table.h"
+#include "model/map_geometry.h"
+#include "ui/about_window.h"
 #include "ui/live_display.h"
 #include "ui/page_table.h"
 #include "ui/tool_bar.h"
@@ -63,7 +66,11 @@ class EditingTest : public QObject {
   }
 
  private slots:
-  void init() { dir_ = std::make_unique<QTemporaryDir>(); }
+  // Every test function starts in a config folder of its own, as a first run.
+  void init() {
+    dir_ = std::make_unique<QTemporaryDir>();
+    QVERIFY(dir_->isValid());
+  }
   void typedCellAndEnterChangeTheImageOnce() {
     AppFixture f(Dir());
     ShowWindow(f);
@@ -304,7 +311,11 @@ class EditingTest : public QObject {
              qPrintable(line("Label4")));
     for (const char* name : {"Label2", "Label3", "Label4", "Label5", "Label9", "Label10"})
       QVERIFY2(!line(name).contains(QStringLiteral("example")), name);
-    QTest::mouseClick(about->findChild<QLabel*>(QStringLiteral("LabelExit")), Qt::LeftButton);
+    // OK is a real button and the default one: a click closes the window, and so does Enter.
+    auto* ok = about->findChild<QPushButton*>(QStringLiteral("LabelExit"));
+    QVERIFY(ok != nullptr);
+    QVERIFY(ok->isDefault());
+    QTest::mouseClick(ok, Qt::LeftButton);
     QVERIFY(!about->isVisible());
     f.app->ChooseLanguage(3);
     f.Find<QAction>("MenuAbout")->trigger();
@@ -312,6 +323,29 @@ class EditingTest : public QObject {
     QVERIFY2(line("Label3").startsWith(QStringLiteral("Svobodný software")),
              qPrintable(line("Label3")));
     QCOMPARE(line("Label9"), QStringLiteral("Příručky jsou nainstalovány v:"));
+    QVERIFY(about->isVisible());
+    QTest::keyClick(about, Qt::Key_Return);
+    QVERIFY(!about->isVisible());
+    f.app->ChooseLanguage(0);  // the next test starts in its own folder anyway
+  }
+
+  // The picture's needle does not run through the program's name: no needle-green pixel lies
+  // inside the box of the name's dark pixels (below the dial's arc).
+  void aboutPictureNeedleMissesTheName() {
+    const QImage picture = morvek::ui::AboutWindow::Picture().toImage();
+    QRect name;
+    for (int y = 50; y < picture.height(); ++y)
+      for (int x = 0; x < picture.width(); ++x)
+        if (qGray(picture.pixel(x, y)) < 90) name |= QRect(x, y, 1, 1);
+    QVERIFY(name.width() > 40);  // the name is there
+    int crossings = 0;
+    for (int y = name.top(); y <= name.bottom(); ++y) {
+      for (int x = name.left(); x <= name.right(); ++x) {
+        const QColor c = picture.pixelColor(x, y);
+        if (c.green() > 100 && c.green() > c.red() + 40 && c.green() > c.blue() + 40) ++crossings;
+      }
+    }
+    QCOMPARE(crossings, 0);
   }
 
   // Honest state: live values drawn disabled and neutral once the link is gone; the status bar
@@ -357,6 +391,71 @@ class EditingTest : public QObject {
     f.window().close();
     QCOMPARE(f.prompts.confirmations.size(), std::size_t{1});
     QVERIFY(!f.window().isVisible());
+  }
+
+  // A click on one of the window's switches first takes the page as it stands on screen (a
+  // number typed and not yet committed included), lays the page out and ends in the common
+  // after-change path: one history step.
+  void windowSwitchesTakeThePageOnScreenFirst() {
+    AppFixture f(Dir());
+    ShowWindow(f);
+    f.window().pages().setCurrentIndex(0);
+    auto* fan = f.Find<QSpinBox>("UpDownFan1");
+    const int before = fan->value();
+    const int typed = before == 100 ? 99 : before + 1;
+    for (QCheckBox* box : {&f.window().prog_hned(), &f.window().ext_monitor()}) {
+      const int want = box == &f.window().prog_hned() ? typed : typed - 2;
+      fan->setFocus();
+      QLineEdit* edit = fan->findChild<QLineEdit*>();
+      edit->selectAll();
+      QTest::keyClicks(edit, QString::number(want));  // typed, no Enter
+      QVERIFY(morvek::model::Shown(f.app->editor().image(), FieldId::kFanFan1) != want);
+      box->click();
+      QCOMPARE(morvek::model::Shown(f.app->editor().image(), FieldId::kFanFan1), want);
+      QVERIFY(f.Find<QAction>("MenuZpet")->isEnabled());
+      box->click();  // back off; nothing else changes
+    }
+    // "Tuning on" on its page: the switch turns red at once, and the page's typed number counts.
+    f.window().pages().setCurrentIndex(11);
+    auto* tolerance = f.Find<QSpinBox>("UpDownLadeniHyster");
+    auto* tuning = f.Find<QCheckBox>("CheckBoxLadeniPovoleno");
+    tolerance->setFocus();
+    QLineEdit* edit = tolerance->findChild<QLineEdit*>();
+    edit->selectAll();
+    const int want = tolerance->value() == tolerance->maximum() ? tolerance->value() - 1
+                                                                : tolerance->value() + 1;
+    QTest::keyClicks(edit, QString::number(want));
+    tuning->click();
+    QCOMPARE(tolerance->value(), want);
+    QCOMPARE(tuning->palette().color(QPalette::Window), QColor(255, 0, 0));
+    tuning->click();
+  }
+
+  // Times that are no whole percentage of their base (as a controller or autotune leaves them)
+  // stay exact when one cell of the map is edited: only that cell gets a new time, the time of
+  // its new percentage.
+  void oneCellEditChangesThatCellsTimeOnly() {
+    AppFixture f(Dir());
+    ShowWindow(f);
+    f.Find<QAction>("Menu_Jet123Normal")->trigger();
+    morvek::model::ParameterImage& image = f.app->editor().image();
+    for (int k = 0; k < 150; ++k) morvek::model::SetStored(image, FieldId::kJet1A, k, 1001 + 7 * k);
+    f.window().pages().setCurrentIndex(0);
+    f.window().pages().setCurrentIndex(2);
+    const morvek::model::ParameterImage before = image;
+    auto* cell = f.Find<QSpinBox>("UpDown_Uni_4_6");
+    const int percent = cell->value() + 3;
+    TypeInto(cell, QString::number(percent));
+    const int edited = morvek::model::MapElement(4, 6);
+    for (int k = 0; k < 150; ++k) {
+      const int now = morvek::model::Stored(image, FieldId::kJet1A, k);
+      if (k == edited) {
+        QVERIFY(now != morvek::model::Stored(before, FieldId::kJet1A, k));
+      } else {
+        QVERIFY2(now == 1001 + 7 * k, qPrintable(QStringLiteral("cell %1: %2").arg(k).arg(now)));
+      }
+    }
+    QCOMPARE(cell->value(), percent);
   }
 
   void programmingAfterChangeProgramsOnlyTheChangedPage() {

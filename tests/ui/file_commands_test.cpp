@@ -6,6 +6,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <fstream>
+#include <memory>
 
 #include "app_fixture.h"
 #include "files/file_io.h"
@@ -18,13 +19,18 @@ using morvek::testing::AppFixture;
 class FileCommandsTest : public QObject {
   Q_OBJECT
 
-  QTemporaryDir dir_;
-  QString Dir() const { return dir_.path(); }
+  std::unique_ptr<QTemporaryDir> dir_;
+  QString Dir() const { return dir_->path(); }
   std::string Path(const char* name) const {
-    return dir_.filePath(QString::fromLatin1(name)).toStdString();
+    return dir_->filePath(QString::fromLatin1(name)).toStdString();
   }
 
  private slots:
+  // Every test function starts in a config folder of its own, as a first run.
+  void init() {
+    dir_ = std::make_unique<QTemporaryDir>();
+    QVERIFY(dir_->isValid());
+  }
   void saveThenOpenRestoresTheImageAsOneUndoStep() {
     AppFixture f(Dir());
     f.window().findChild<QSpinBox*>(QStringLiteral("UpDownFan1"))->setValue(91);
@@ -35,7 +41,7 @@ class FileCommandsTest : public QObject {
     QVERIFY(f.window().windowTitle().endsWith(QStringLiteral("tune.ign")));
     const morvek::model::ParameterImage saved = f.app->editor().image();
 
-    AppFixture g(dir_.filePath(QStringLiteral("second")));
+    AppFixture g(dir_->filePath(QStringLiteral("second")));
     QVERIFY(!g.app->editor().CanUndo());
     g.prompts.open_name = Path("tune.ign");
     g.Find<QAction>("MenuOpen")->trigger();
@@ -92,7 +98,7 @@ class FileCommandsTest : public QObject {
   // A file that is not a tune as written opens (values as it says) once the user has read its
   // problems, listed once in the window's language, and said Yes.
   void openListsTheFilesProblemsOnce() {
-    AppFixture f(dir_.filePath(QStringLiteral("lang")), {"DEUTSCH"});
+    AppFixture f(dir_->filePath(QStringLiteral("lang")), {"DEUTSCH"});
     std::string text =
         morvek::files::ReadWholeFile(std::string(MORVEK_TEST_DATA_DIR) + "/default_preset2.ign")
             .value_or("");
@@ -123,7 +129,7 @@ class FileCommandsTest : public QObject {
             .value_or("");
     text.replace(text.find("FAN            102   104 \r\n"), 26, "FAN 77 88\r\n");
     std::ofstream(Path("cmd.ign"), std::ios::binary) << text;
-    AppFixture f(dir_.filePath(QStringLiteral("cfg")), {"DEUTSCH", Path("cmd.ign")});
+    AppFixture f(dir_->filePath(QStringLiteral("cfg")), {"DEUTSCH", Path("cmd.ign")});
     QCOMPARE(f.app->texts().language(), morvek::i18n::Language::kGerman);
     QCOMPARE(morvek::model::Shown(f.app->editor().image(), FieldId::kFanFan2), 88);
     QVERIFY(f.window().windowTitle().endsWith(QStringLiteral("cmd.ign")));

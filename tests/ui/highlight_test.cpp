@@ -11,6 +11,7 @@
 #include <QTest>
 #include <algorithm>
 #include <cstdlib>
+#include <memory>
 #include <vector>
 
 #include "app_fixture.h"
@@ -50,8 +51,8 @@ struct Cell {
 class HighlightTest : public QObject {
   Q_OBJECT
 
-  QTemporaryDir dir_;
-  QString Dir() const { return dir_.path(); }
+  std::unique_ptr<QTemporaryDir> dir_;
+  QString Dir() const { return dir_->path(); }
 
   static void Steer(AppFixture& f, int rpm, int throttle) {
     f.controller.SetScenario(Steady(rpm, throttle).scenario);
@@ -91,6 +92,11 @@ class HighlightTest : public QObject {
   }
 
  private slots:
+  // Every test function starts in a config folder of its own, as a first run.
+  void init() {
+    dir_ = std::make_unique<QTemporaryDir>();
+    QVERIFY(dir_->isValid());
+  }
   void markedCellFollowsTheEngine() {
     AppFixture f(Dir(), {}, Steady(3000, 20));
     f.window().pages().setCurrentIndex(2);  // Inj-1A
@@ -168,6 +174,32 @@ class HighlightTest : public QObject {
         QCOMPARE(
             IsGreen(f.Find<QSpinBox>(qPrintable("UpDownGearKorJet_" + QString::number(g - 1)))),
             on);
+      }
+    }
+    QVERIFY2(seen.size() >= 3, "the ride never went through three gears");
+  }
+
+  // With the automatic detection the learnt ratios of the Gear page mark the gear instead.
+  void automatGearMarksItsLearntRatio() {
+    morvek::sim::ControllerConfig config;
+    config.scenario.kind = morvek::sim::ScenarioKind::kRide;
+    AppFixture f(Dir(), {}, config);
+    morvek::model::SetStored(f.app->editor().image(), FieldId::kGearSystem, 1);
+    morvek::model::SetStored(f.app->editor().image(), FieldId::kGearCount, 6);
+    f.window().pages().setCurrentIndex(9);
+    const auto& live = f.app->session().live_values();
+    std::vector<int> seen;
+    for (int tick = 0; tick < 2000 && seen.size() < 3; ++tick) {
+      f.Tick();
+      if (live.gear < 1 || live.gear > 6) continue;
+      if (std::find(seen.begin(), seen.end(), live.gear) == seen.end()) seen.push_back(live.gear);
+      for (int g = 1; g <= 6; ++g) {
+        const QString n = QString::number(g);
+        const bool on = g == live.gear;
+        QCOMPARE(IsGreen(f.Find<QLabel>(qPrintable("LabelMonGearAuto" + n))), on);
+        QCOMPARE(IsGreen(f.Find<QLabel>(qPrintable("LabelMonPomerRpmSpeedAuto" + n))), on);
+        // The ratio rows belong to the other detection.
+        QVERIFY(!IsGreen(f.Find<QLabel>(qPrintable("LabelPomerRpmSpeed" + n))));
       }
     }
     QVERIFY2(seen.size() >= 3, "the ride never went through three gears");

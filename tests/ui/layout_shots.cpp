@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QPixmap>
 #include <QTemporaryDir>
+#include <utility>
 
 #include "app_fixture.h"
 #include "model/field_table.h"
@@ -70,5 +71,22 @@ int main(int argc, char** argv) {
   set(FieldId::kTuningMode, 1);
   w.findChild<QCheckBox*>(QStringLiteral("CheckBoxLadeniPovoleno"))->setChecked(true);
   ok &= shot(11, QStringLiteral("tuning-all-on"));
+  // The learnt ratios of the automatic gear detection, with four gears, from a running
+  // controller.
+  f.Tick(30);
+  set(FieldId::kGearSystem, 1);
+  set(FieldId::kGearCount, 4);
+  ok &= shot(9, QStringLiteral("gear-automat"));
+  // Two equal air-pressure voltages: both edits red.
+  morvek::model::SetShown(image, FieldId::kApsVoltage1, 2247);
+  morvek::model::SetShown(image, FieldId::kApsVoltage2, 2247);
+  ok &= shot(6, QStringLiteral("sensors-equal-aps"));
+  // The Bike page in the other languages.
+  for (const auto& [language, name] :
+       {std::pair{1, "de"}, std::pair{2, "fr"}, std::pair{3, "cz"}}) {
+    f.app->ChooseLanguage(language);
+    f.Tick(5);  // the live lines follow with the next frames
+    ok &= shot(0, QStringLiteral("bike-") + QLatin1String(name));
+  }
   return ok ? 0 : 1;
 }

@@ -4,12 +4,18 @@
 
 #include <QAbstractSpinBox>
 #include <QAction>
+#include <QActionGroup>
+#include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
+#include <algorithm>
+#include <memory>
 
 #include "app_fixture.h"
 #include "model/field_table.h"
@@ -23,8 +29,8 @@ using morvek::testing::AppFixture;
 class LayoutTest : public QObject {
   Q_OBJECT
 
-  QTemporaryDir dir_;
-  QString Dir() const { return dir_.path(); }
+  std::unique_ptr<QTemporaryDir> dir_;
+  QString Dir() const { return dir_->path(); }
 
   static void ShowWindow(AppFixture& f) {
     f.window().show();
@@ -41,6 +47,11 @@ class LayoutTest : public QObject {
   static bool Ticked(AppFixture& f, const char* item) { return f.Find<QAction>(item)->isChecked(); }
 
  private slots:
+  // Every test function starts in a config folder of its own, as a first run.
+  void init() {
+    dir_ = std::make_unique<QTemporaryDir>();
+    QVERIFY(dir_->isValid());
+  }
   void jetSameOnInj2AMovesToInj1AAndHidesTheTab() {
     AppFixture f(Dir());
     ShowWindow(f);
@@ -117,6 +128,38 @@ class LayoutTest : public QObject {
     QVERIFY(grid.tps_box()->isVisible());
   }
 
+  // The editable milliseconds view shows each cell's time and keeps its arrows beside it: a
+  // click on an arrow steps that cell, and the time shown follows.
+  void millisecondViewKeepsTheCellArrows() {
+    AppFixture f(Dir());
+    ShowWindow(f);
+    morvek::ui::MapGrid& grid = f.window().grid();
+    f.Find<QAction>("Menu_Jet123Normal")->trigger();
+    ShowPage(f, 2);
+    QTest::mouseClick(grid.ms_box(), Qt::LeftButton);
+    QVERIFY(grid.ms_box()->isChecked());
+    QApplication::processEvents();
+    QSpinBox* cell = grid.cell(3, 5);
+    QLabel* ms = grid.ms_label(3, 5);
+    QVERIFY(ms->isVisible());
+    QVERIFY(cell->isVisible());
+    QCOMPARE(cell->buttonSymbols(), QAbstractSpinBox::UpDownArrows);
+    QVERIFY(!cell->findChild<QLineEdit*>()->isVisible());
+    // The arrows stand at the label's right end, narrower than the label.
+    QVERIFY(cell->width() < ms->width());
+    QVERIFY(ms->geometry().contains(cell->geometry().center()));
+    const int k = morvek::model::MapElement(3, 5);
+    const int time = Stored(f, FieldId::kJet1A, k);
+    const QString text = ms->text();
+    QTest::mouseClick(cell, Qt::LeftButton, {}, QPoint(cell->width() / 2, cell->height() / 4));
+    QVERIFY(Stored(f, FieldId::kJet1A, k) > time);
+    QVERIFY(ms->text() != text);
+    // Leaving the view gives the cells their edits back.
+    QTest::mouseClick(grid.ms_box(), Qt::LeftButton);
+    QVERIFY(cell->findChild<QLineEdit*>()->isVisible());
+    QVERIFY(!ms->isVisible());
+  }
+
   void clearingTpsLeavesOneRowUnderTheRpmAxis() {
     AppFixture f(Dir());
     ShowWindow(f);
@@ -167,6 +210,108 @@ class LayoutTest : public QObject {
     f.Find<QSpinBox>("UpDownPocetGear")->setValue(5);
     QVERIFY(f.Find<QPushButton>("ButtonGear5")->isVisible());
     QVERIFY(!f.Find<QPushButton>("ButtonGear6")->isVisible());
+  }
+
+  void equalAirPressureVoltagesTurnBothEditsRed() {
+    AppFixture f(Dir());
+    ShowWindow(f);
+    ShowPage(f, 6);
+    QSpinBox* v1 = f.Find<QSpinBox>("UpDownApsNapeti1");
+    QSpinBox* v2 = f.Find<QSpinBox>("UpDownApsNapeti2");
+    auto red = [](QSpinBox* spin) {
+      return spin->palette().color(QPalette::Base) == QColor(255, 0, 0);
+    };
+    QVERIFY(v1->value() != v2->value());
+    QVERIFY(!red(v1) && !red(v2));
+    v2->setValue(v1->value());
+    QCOMPARE(Stored(f, FieldId::kApsVoltage2), Stored(f, FieldId::kApsVoltage1));
+    QVERIFY(red(v1));
+    QVERIFY(red(v2));
+    v2->setValue(v1->value() + 100);
+    QVERIFY(!red(v1) && !red(v2));
+  }
+
+  void automatGearSystemShowsTheLearntRatiosOnTheGearPage() {
+    AppFixture f(Dir());
+    ShowWindow(f);
+    QWidget* gear_sheet = f.window().pages().sheet(9);
+    morvek::model::SetStored(f.app->editor().image(), FieldId::kGearSystem, 1);
+    morvek::model::SetStored(f.app->editor().image(), FieldId::kGearCount, 4);
+    ShowPage(f, 9);
+    auto* group = gear_sheet->findChild<QWidget*>(QStringLiteral("GroupBoxMonAutoGear"));
+    QVERIFY(group != nullptr);
+    QVERIFY(group->isVisible());
+    for (int gear = 1; gear <= 6; ++gear) {
+      const QString n = QString::number(gear);
+      auto* name = group->findChild<QLabel*>(QStringLiteral("LabelMonGearAuto") + n);
+      auto* ratio = group->findChild<QLabel*>(QStringLiteral("LabelMonPomerRpmSpeedAuto") + n);
+      QVERIFY(name != nullptr && ratio != nullptr);
+      QCOMPARE(name->isVisible(), gear <= 4);
+      QCOMPARE(ratio->isVisible(), gear <= 4);
+      QCOMPARE(name->text(), QStringLiteral("Gear ") + n);
+    }
+    QVERIFY(gear_sheet->findChild<QLabel*>(QStringLiteral("LabelMonPomerRpmSpeed"))->isVisible());
+    // Without gear detection neither the learnt nor the live ratio means anything.
+    ShowPage(f, 0);
+    morvek::model::SetStored(f.app->editor().image(), FieldId::kGearSystem, 2);
+    ShowPage(f, 9);
+    QVERIFY(!group->isVisible());
+    QVERIFY(!gear_sheet->findChild<QLabel*>(QStringLiteral("LabelMonPomerRpmSpeed"))->isVisible());
+    // The Monitor page no longer holds them, nor the idle correction.
+    QWidget* monitor = f.window().pages().sheet(12);
+    for (const char* name :
+         {"LabelMonPomerRpmSpeed", "LabelMonPomerRpmSpeedAuto1", "LabelIdleKorAdv"})
+      QVERIFY2(monitor->findChild<QWidget*>(QString::fromLatin1(name)) == nullptr, name);
+  }
+
+  void idleCorrectionStandsOnTheIdlePageWithItsSwitch() {
+    AppFixture f(Dir());
+    ShowWindow(f);
+    QWidget* idle = f.window().pages().sheet(7);
+    auto* label = idle->findChild<QLabel*>(QStringLiteral("LabelIdleKorAdv"));
+    QVERIFY(label != nullptr);
+    for (const int on : {1, 0, 1}) {
+      ShowPage(f, 0);
+      morvek::model::SetStored(f.app->editor().image(), FieldId::kIdleAdvOn, on);
+      ShowPage(f, 7);
+      QCOMPARE(label->isVisible(), on == 1);
+    }
+  }
+
+  void unknownCouplingModeKeepsTheTuningChannel() {
+    AppFixture f(Dir());
+    ShowWindow(f);
+    for (const int mode : {3, 1, 0}) {
+      ShowPage(f, 0);
+      morvek::model::SetStored(f.app->editor().image(), FieldId::kJet1MiscMode, mode);
+      ShowPage(f, 11);
+      QCOMPARE(f.Find<QSpinBox>("UpDownLadeniKanal")->isVisible(), mode != 1);
+    }
+  }
+
+  // A menu marks the one choice of an exclusive group with a radio mark, not a check box.
+  void jetAndComMenusMarkTheirOneChoiceAsRadioItems() {
+    AppFixture f(Dir());
+    ShowWindow(f);
+    QList<QAction*> jet;
+    for (const char* name : {"Menu_Jet123Normal", "Menu_Jet123Coupled", "Menu_Jet123Stejny"})
+      jet << f.Find<QAction>(name);
+    QList<QAction*> com;
+    for (QAction* a : f.Find<QMenu>("MenuCom")->actions())
+      if (!a->isSeparator()) com << a;
+    QCOMPARE(com.size(), 21);
+    for (const QList<QAction*>& items : {jet, com}) {
+      QActionGroup* group = items.front()->actionGroup();
+      QVERIFY(group != nullptr);
+      QVERIFY(group->isExclusive());
+      for (QAction* a : items) QCOMPARE(a->actionGroup(), group);
+    }
+    jet[1]->trigger();
+    QCOMPARE(Stored(f, FieldId::kJet1MiscMode), 1);
+    QVERIFY(jet[1]->isChecked() && !jet[0]->isChecked() && !jet[2]->isChecked());
+    com[20]->trigger();
+    QCOMPARE(std::count_if(com.begin(), com.end(), [](QAction* a) { return a->isChecked(); }), 1);
+    QVERIFY(com[20]->isChecked());
   }
 
   void idleServoRangesAndTablesFollowTheIdleMode() {

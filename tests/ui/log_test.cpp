@@ -15,6 +15,7 @@
 #include <algorithm>
 #include <csignal>
 #include <fstream>
+#include <memory>
 #include <sstream>
 #include <vector>
 
@@ -83,8 +84,8 @@ std::string Slurp(const QString& path) {
 class LogTest : public QObject {
   Q_OBJECT
 
-  QTemporaryDir dir_;
-  QString Dir() const { return dir_.path(); }
+  std::unique_ptr<QTemporaryDir> dir_;
+  QString Dir() const { return dir_->path(); }
 
   // Records `ticks` ticks of a ride into path; returns what the display showed per frame.
   std::vector<QStringList> Record(AppFixture& f, const QString& path, int ticks) {
@@ -96,6 +97,11 @@ class LogTest : public QObject {
   }
 
  private slots:
+  // Every test function starts in a config folder of its own, as a first run.
+  void init() {
+    dir_ = std::make_unique<QTemporaryDir>();
+    QVERIFY(dir_->isValid());
+  }
   void loggingRecordsEveryFrameWithTheDecodedValues() {
     AppFixture f(Dir(), {}, Ride());
     f.Tick(60);  // connected and riding

@@ -15,6 +15,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
+#include <memory>
 
 #include "app/print_command.h"
 #include "app_fixture.h"
@@ -60,8 +61,8 @@ QMap<QString, QString> WindowState(AppFixture& f) {
 class PrintTest : public QObject {
   Q_OBJECT
 
-  QTemporaryDir dir_;
-  QString Dir() const { return dir_.path(); }
+  std::unique_ptr<QTemporaryDir> dir_;
+  QString Dir() const { return dir_->path(); }
 
   static void ShowWindow(AppFixture& f) {
     f.window().show();
@@ -81,6 +82,11 @@ class PrintTest : public QObject {
   }
 
  private slots:
+  // Every test function starts in a config folder of its own, as a first run.
+  void init() {
+    dir_ = std::make_unique<QTemporaryDir>();
+    QVERIFY(dir_->isValid());
+  }
   void advancePagePrintsAloneWithoutEditingAids() {
     AppFixture f(Dir());
     ShowWindow(f);
@@ -107,8 +113,9 @@ class PrintTest : public QObject {
            {"GroupBoxToolBar", "StatusBar1", "LabelSpojeni", "CGaugeRpm", "CGaugeProgram",
             "CSpinButton_Uni_0", "CSpinButtonTools_Uni", "CheckBoxExtMonitor", "LabelLambdaBlue"})
         QVERIFY2(!f.Find<QWidget>(name)->isVisible(), name);
-      // The values themselves are printed.
+      // The values themselves are printed, and the "TPS" setting of the advance map.
       QVERIFY(f.Find<QWidget>("UpDown_Uni_9_14")->isVisible());
+      QVERIFY(f.Find<QWidget>("CheckBoxTps_Uni")->isVisible());
       QCOMPARE(f.window().palette().color(QPalette::Window), QColor(Qt::white));
     };
     f.app->print_command().set_target(target);
@@ -119,14 +126,24 @@ class PrintTest : public QObject {
     QCOMPARE(pages.size(), 1);
     const QImage page(Dir() + "/" + pages.front());
     QVERIFY(!page.isNull());
-    // The window is wider than high: scaled to the page's width, its picture ends well above
-    // the foot of a portrait page, which stays blank.
-    QVERIFY(page.height() > page.width());
-    bool foot_blank = true;
-    for (int y = page.height() * 9 / 10; y < page.height() && foot_blank; ++y)
-      for (int x = 0; x < page.width() && foot_blank; ++x)
-        foot_blank = page.pixelColor(x, y) == QColor(Qt::white);
-    QVERIFY(foot_blank);
+    // The window is wider than high: it goes on a landscape page, whole, inside the paper's
+    // margins, and takes most of the page's height or width.
+    QVERIFY(page.width() > page.height());
+    QRect printed;
+    for (int y = 0; y < page.height(); ++y)
+      for (int x = 0; x < page.width(); ++x)
+        if (page.pixelColor(x, y) != QColor(Qt::white)) printed |= QRect(x, y, 1, 1);
+    QVERIFY(!printed.isEmpty());
+    QVERIFY2(printed.left() > 0 && printed.top() > 0 && printed.right() < page.width() - 1 &&
+                 printed.bottom() < page.height() - 1,
+             qPrintable(QStringLiteral("%1,%2 %3x%4 on %5x%6")
+                            .arg(printed.x())
+                            .arg(printed.y())
+                            .arg(printed.width())
+                            .arg(printed.height())
+                            .arg(page.width())
+                            .arg(page.height())));
+    QVERIFY(printed.width() > page.width() * 3 / 4 || printed.height() > page.height() * 3 / 4);
     if (qEnvironmentVariableIsSet("MORVEK_PRINT_SHOT"))
       page.save(qEnvironmentVariable("MORVEK_PRINT_SHOT"));
   }

@@ -10,6 +10,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <filesystem>
+#include <memory>
 
 #include "app/restore_commands.h"
 #include "app_fixture.h"
@@ -25,10 +26,10 @@ using morvek::testing::AppFixture;
 class RestorePointsTest : public QObject {
   Q_OBJECT
 
-  QTemporaryDir dir_;
-  QString Dir() const { return dir_.path(); }
+  std::unique_ptr<QTemporaryDir> dir_;
+  QString Dir() const { return dir_->path(); }
   std::string Path(const char* name) const {
-    return dir_.filePath(QString::fromLatin1(name)).toStdString();
+    return dir_->filePath(QString::fromLatin1(name)).toStdString();
   }
   static int Transaction(AppFixture& f) {
     return static_cast<int>(f.app->session().transaction_mode());
@@ -39,6 +40,11 @@ class RestorePointsTest : public QObject {
   static QString StatusText(AppFixture& f) { return f.Find<QLabel>("LabelHlaseni")->text(); }
 
  private slots:
+  // Every test function starts in a config folder of its own, as a first run.
+  void init() {
+    dir_ = std::make_unique<QTemporaryDir>();
+    QVERIFY(dir_->isValid());
+  }
   void readVerifyAndProgramKeepPointsFailuresDoNot() {
     morvek::sim::ControllerConfig config;
     morvek::model::Editor source;
@@ -107,8 +113,25 @@ class RestorePointsTest : public QObject {
     QVERIFY(list[0].image == f.app->editor().image());
   }
 
+  // The very first point of a run, a program before any read, names the controller too.
+  void firstPointOfARunNamesTheController() {
+    AppFixture f(Dir());
+    morvek::files::RestorePointStore& store = f.app->restore_commands().store();
+    f.Tick(10);
+    QVERIFY(f.app->session().identification().identification.empty());
+    f.Find<QAction>("MenuProgram")->trigger();
+    RunTransaction(f);
+    QCOMPARE(StatusText(f), QStringLiteral("Program device: OK"));
+    const auto list = store.List();
+    QCOMPARE(list.size(), std::size_t{1});
+    QVERIFY(list[0].kind == RestoreKind::kProgram);
+    QVERIFY(!list[0].controller.empty());
+    QCOMPARE(list[0].controller, f.app->session().identification().identification);
+    QVERIFY(list[0].image == f.app->editor().image());
+  }
+
   void loadIsOneUndoStepAndExportWritesTheFile() {
-    AppFixture f(dir_.filePath(QStringLiteral("load")));
+    AppFixture f(dir_->filePath(QStringLiteral("load")));
     QVERIFY(!f.app->editor().CanUndo());
     const morvek::model::ParameterImage before = f.app->editor().image();
     const int fan_before = morvek::model::Shown(before, FieldId::kFanFan1);

@@ -14,6 +14,7 @@
 #include "ui/pages/page_parts.h"
 #include "ui/pages/page_sheets.h"
 #include "ui/radio_group.h"
+#include "ui/widget_factory.h"
 
 namespace morvek::ui::page_sheets {
 namespace {
@@ -43,6 +44,20 @@ QGroupBox* Ratios(const PageParts& parts, QWidget* parent) {
     const std::string n = std::to_string(gear);
     grid->addWidget(Button("ButtonGear" + n, "<- Gear " + n, box), gear, 2);
   }
+  return box;
+}
+
+// The ratios the controller learnt by itself, one per gear ("Gear 1" ... beside its ratio).
+QGroupBox* LearntRatios(QWidget* parent) {
+  QGroupBox* box = Group("GroupBoxMonAutoGear", "Learnt ratios Rpm / Speed", parent);
+  QGridLayout* grid = CompactGrid(box);
+  AddGearLabels(grid, 0, QStringLiteral("LabelMonGearAuto"), box);
+  for (int gear = 1; gear <= kGears; ++gear) {
+    grid->addWidget(MakeLabel(QStringLiteral("LabelMonPomerRpmSpeedAuto%1").arg(gear),
+                              QStringLiteral("---"), box),
+                    gear - 1, 1);
+  }
+  grid->setColumnStretch(2, 1);
   return box;
 }
 
@@ -90,6 +105,9 @@ void BuildGearPage(QWidget* sheet) {
 
   QVBoxLayout* ratios = Column(row);
   ratios->addWidget(Ratios(parts, sheet));
+  // The live ratio, to compare with the ones set.
+  ratios->addWidget(
+      MakeLabel(QStringLiteral("LabelMonPomerRpmSpeed"), QStringLiteral("---"), sheet));
   ratios->addStretch(1);
 
   QVBoxLayout* corrections = Column(row);
@@ -103,6 +121,7 @@ void BuildGearPage(QWidget* sheet) {
                                    {"LabelGearAutoTps", "Min TPS [%]", "UpDownGearAutoTps"},
                                    {"LabelGearAutoBand", "Band [0.1 %]", "UpDownGearAutoBand"}},
                                   sheet));
+  automat->addWidget(LearntRatios(sheet));
   automat->addStretch(1);
   row->addStretch(1);
 }

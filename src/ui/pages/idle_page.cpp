@@ -14,6 +14,7 @@
 #include "ui/pages/page_sheets.h"
 #include "ui/radio_group.h"
 #include "ui/spin_button.h"
+#include "ui/widget_factory.h"
 
 namespace morvek::ui::page_sheets {
 namespace {
@@ -87,6 +88,8 @@ void BuildIdlePage(QWidget* sheet) {
                   {"LabelIdleMaxAdv", "Maximal advance [°]", "UpDownIdleMaxAdv"}},
                  sheet);
   by_advance->addLayout(advance_grid);
+  // What the controller's idle control by advance adds now.
+  by_advance->addWidget(MakeLabel(QStringLiteral("LabelIdleKorAdv"), QStringLiteral("---"), sheet));
   by_advance->addStretch(1);
   row->addStretch(1);
 }

@@ -33,9 +33,9 @@ QGroupBox* PositionBox(const PageParts& parts, QWidget* parent) {
   QLabel* angle = Caption("LabelPolohaA_2", "Angle [°]", box);
   grid->addWidget(rpm, 0, 0);
   grid->addWidget(angle, 1, 0);
-  // The second block repeats the captions; the named pair belongs to the first.
-  grid->addWidget(new QLabel(rpm->text(), box), 2, 0);
-  grid->addWidget(new QLabel(angle->text(), box), 3, 0);
+  // The second block repeats the captions under names of its own.
+  grid->addWidget(Caption("LabelPolohaA_1b", "Rpm", box), 2, 0);
+  grid->addWidget(Caption("LabelPolohaA_2b", "Angle [°]", box), 3, 0);
   for (int k = 0; k < kPoints; ++k) {
     const int block_row = 2 * (k / kPointsPerBlock);
     const int column = k % kPointsPerBlock + 1;
