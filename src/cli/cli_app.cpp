@@ -145,7 +145,8 @@ int RunCheck(const CommandLine& cl, std::ostream& out, std::ostream& err) {
   const model::ParameterImage read = editor.image();
   const model::LimitsReport report = editor.ApplyLimits();
   const std::vector<files::FileFinding> findings = files::FileFindings(result, editor.image());
-  const std::vector<files::LimitsChange> changes = files::LimitsChanges(read, editor.image());
+  std::vector<files::LimitsChange> changes = files::LimitsChanges(read, editor.image());
+  files::NameWrittenNumbers(result, changes);
   const int changed = static_cast<int>(changes.size());
   for (const files::LimitsChange& c : changes) out << files::FormatLimitsChange(c) << "\n";
   if (report.aps_voltages_equal) out << "note: APS.voltage1 and APS.voltage2 are equal\n";

@@ -233,4 +233,13 @@ std::string FormatFindings(std::span<const FileFinding> findings, i18n::Language
   return text;
 }
 
+void NameWrittenNumbers(const ReadResult& result, std::vector<LimitsChange>& changes) {
+  for (const ReadValue& v : result.values) {
+    if (!ExceedsByteTop(*v.run, result.version, v.token)) continue;
+    const std::string where = FieldElementName(model::GetField(v.run->field), v.element);
+    for (LimitsChange& c : changes)
+      if (c.where == where) c.written = v.token;
+  }
+}
+
 }  // namespace morvek::files

@@ -55,6 +55,10 @@ struct LimitsChange {
 std::vector<LimitsChange> LimitsChanges(const model::ParameterImage& read,
                                         const model::ParameterImage& limited);
 
+// A number above its byte's top is read as the top; such a change names the number as the
+// file writes it, not the top it was read as.
+void NameWrittenNumbers(const ReadResult& result, std::vector<LimitsChange>& changes);
+
 // "RPM_ADV[1]: 1000 -> 1100"
 std::string FormatLimitsChange(const LimitsChange& change);
 

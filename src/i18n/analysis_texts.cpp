@@ -11,7 +11,7 @@ using Row = std::array<std::string_view, kLanguageCount>;
 constexpr std::array<Row, static_cast<std::size_t>(AnalysisText::kCount)> kTexts{{
     {"Analyze logs…", "Logs auswerten…", "Analyser les journaux…", "Vyhodnotit záznamy…"},
     {"Analyze logs", "Logs auswerten", "Analyser les journaux", "Vyhodnocení záznamů"},
-    {"Logs", "Logs", "Journaux", "Záznamy"},
+    {"Logs", "Protokolle", "Journaux", "Záznamy"},
     {"Add logs…", "Logs hinzufügen…", "Ajouter des journaux…", "Přidat záznamy…"},
     {"Remove", "Entfernen", "Retirer", "Odebrat"},
     {" (this run)", " (diese Sitzung)", " (cette session)", " (tento běh)"},

@@ -113,9 +113,9 @@ class TerminationE2eTest : public QObject {
     QTest::newRow("file warnings, SIGTERM") << "file-warnings"
                                             << "The file is not a complete tune" << SIGTERM << 93;
     QTest::newRow("close question, SIGTERM") << "close-question"
-                                             << "have not been programmed" << SIGTERM << 91;
+                                             << "Close anyway?" << SIGTERM << 91;
     QTest::newRow("close question, SIGINT") << "close-question"
-                                            << "have not been programmed" << SIGINT << 91;
+                                            << "Close anyway?" << SIGINT << 91;
   }
   void signalUnderEveryBoxSavesTheScreen() {
     QFETCH(QString, mode);

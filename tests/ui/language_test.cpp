@@ -159,9 +159,10 @@ bool SameInThatLanguage(const QString& text, int language) {
 // presets, the service values of the test row, the device a COM item stands for, the build date as
 // the compiler writes it and the fixed version line of the About window.
 bool SameByDesign(const QString& place) {
-  static const QRegularExpression kPlaces(
-      QStringLiteral("ComboBoxBike item|TestRow/LabelTest\\d |MenuComItem_\\d+ (status|tool) "
-                     "tip|TFormAbout/LabelDate |TFormAbout/LabelRsKey "));
+  static const QRegularExpression kPlaces(QStringLiteral(
+      "ComboBoxBike item|TestRow/LabelTest\\d |MenuComItem_\\d+ (status|tool) "
+      "tip|TFormAbout/LabelDate |TFormAbout/LabelRsKey |TFormAbout/Label4 |TFormAbout/Label10 "
+      "|ComboAnalysisMap item"));
   return kPlaces.match(place).hasMatch();
 }
 
@@ -231,10 +232,15 @@ class LanguageTest : public QObject {
       auto shown_now = [&](int language) {
         f.app->ChooseLanguage(language);
         if (connected) f.Tick(30);
-        // The About window takes the language when it opens.
+        // The About window takes the language when it opens; the log analysis and the 3D map
+        // are made on first use and walked with the window once they are.
         f.window().action("MenuAbout")->trigger();
+        f.window().action("MenuAnalyzeLogs")->trigger();
+        f.window().action("Menu3DMap")->trigger();
         const QMap<QString, QString> texts = ShownTexts(f.window());
         f.Find<QDialog>("TFormAbout")->close();
+        for (QWidget* top : QApplication::topLevelWidgets())
+          if (top != &f.window() && top->isVisible()) top->close();
         return texts;
       };
       const QMap<QString, QString> english = shown_now(0);
