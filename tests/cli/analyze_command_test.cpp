@@ -1,7 +1,6 @@
 #include "cli/analyze_command.h"
 
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
 #include <filesystem>
 #include <fstream>
@@ -21,9 +20,12 @@ using model::FieldId;
 class AnalyzeCommandTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    char tmpl[] = "/tmp/morvek-analyze-cli-XXXXXX";
-    ASSERT_NE(mkdtemp(tmpl), nullptr);
-    dir_ = tmpl;
+    // A folder of its own per test, wherever the system keeps temporary files.
+    dir_ = fs::temp_directory_path() /
+           ("morvek-analyze-cli-" +
+            std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+    fs::remove_all(dir_);
+    fs::create_directories(dir_);
     tune_ = Path("ridden.ign");
     ASSERT_EQ(RunCli({"new", "--bike", "0", "-o", tune_}, out_, err_, {"Dec  9 2026", "10:00:00"}),
               0);
