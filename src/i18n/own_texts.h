@@ -98,8 +98,8 @@ enum class OwnText : std::uint8_t {
   kCompareLineFew,            // after the count: 2 to 4 (a form of its own in Czech)
   kCompareLineMany,           // after the count: 0 or 5 and more
   kCloseNotVerifiedQuestion,  // asked when the window closes before the controller was known
-  kLogNameTaken,       // a data log asked for under a name that exists, before the name
-  kLogParameterName,   // a data log asked for under a name ending in .ign, before the name
+  kLogNameTaken,              // a data log asked for under a name that exists, before the name
+  kLogParameterName,          // a data log asked for under a name ending in .ign, before the name
   // Why a transfer failed, after "Program error!" and its kin; %P stands for a page number.
   kFailNoReply,
   kFailDiffers,

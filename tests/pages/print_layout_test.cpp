@@ -32,17 +32,22 @@ TEST(PrintHiddenControls, EveryEditingAidOnceAndNothingThatCarriesTheStamp) {
   EXPECT_EQ(unique.size(), names.size());
   // The ends of every array: the whole 15 x 10 grid, both 5-point temperature columns, the
   // after-start times 1..4 and corrections 0..3.
-  for (const char* name : {"StatusBar1",           "GroupBoxToolBar",    "LabelSpojeni",
-                           "CheckBoxExtMonitor",   "LabelLambdaRed",     "CGaugeVoda",
-                           "UpDownRpm_Uni_0",      "UpDownRpm_Uni_14",   "UpDown_Uni_0_0",
-                           "UpDown_Uni_9_14",      "CSpinButton_Uni_14", "CSpinButtonTools_Uni",
-                           "CheckBoxAll_Uni",      "UpDownAdvanceMisc_Uni_2",
-                           "CheckBoxZobrMs_Uni",   "SelectionOverlay",   "SelectionPrompt",
-                           "UpDownRpm_PolohaA_14", "UpDownPolohaA_14",   "CSpinButtonPolohaA",
-                           "CheckBoxAll_PolohaA",  "UpDownKorVoda_4",    "UpDownKorVzduch_4",
-                           "UpDownSyticCas1",      "UpDownSyticCas4",    "UpDownSyticKorekce0",
-                           "UpDownSyticKorekce3",  "ButtonTps100",       "UpDownFan2",
-                           "UpDownGasT",           "UpDownRetardT"})
+  for (const char* name : {"StatusBar1",          "GroupBoxToolBar",
+                           "LabelSpojeni",        "CheckBoxExtMonitor",
+                           "LabelLambdaRed",      "CGaugeVoda",
+                           "UpDownRpm_Uni_0",     "UpDownRpm_Uni_14",
+                           "UpDown_Uni_0_0",      "UpDown_Uni_9_14",
+                           "CSpinButton_Uni_14",  "CSpinButtonTools_Uni",
+                           "CheckBoxAll_Uni",     "UpDownAdvanceMisc_Uni_2",
+                           "CheckBoxZobrMs_Uni",  "SelectionOverlay",
+                           "SelectionPrompt",     "UpDownRpm_PolohaA_14",
+                           "UpDownPolohaA_14",    "CSpinButtonPolohaA",
+                           "CheckBoxAll_PolohaA", "UpDownKorVoda_4",
+                           "UpDownKorVzduch_4",   "UpDownSyticCas1",
+                           "UpDownSyticCas4",     "UpDownSyticKorekce0",
+                           "UpDownSyticKorekce3", "ButtonTps100",
+                           "UpDownFan2",          "UpDownGasT",
+                           "UpDownRetardT"})
     EXPECT_EQ(unique.count(name), 1u) << name;
   // The stamp's label, the "TPS" setting, the values' edit boxes and arrays' ends beyond their
   // sizes stay.
