@@ -8,8 +8,8 @@
 namespace morvek::ui {
 
 // Every object under a root by its name, in one walk. Looking up many controls of a page one by
-// one with findChild walks the whole page each time; this answers each name as findChild would
-// (the same object when two share a name) after a single walk.
+// one with findChild walks the whole page each time; this answers each non-empty name as
+// findChild would (the same object when two share a name) after a single walk.
 class ChildIndex {
  public:
   explicit ChildIndex(const QObject& root);
