@@ -136,8 +136,7 @@ class Application : public QObject {
   void OpenHelp();
   // MenuAboutClick: the About window, modal, in the current language.
   void ShowAbout();
-  // The About window, made on first use.
-  ui::AboutWindow& about();
+  ui::AboutWindow& about() { return *about_; }
 
  private:
   void ConnectWindow();

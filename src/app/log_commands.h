@@ -47,8 +47,7 @@ class LogCommands : public QObject {
 
   bool logging() const { return writer_ != nullptr; }
   int logged_rows() const { return writer_ ? writer_->rows() : 0; }
-  // The chart window, made on first use.
-  chart::ChartWindow& charts();
+  chart::ChartWindow& charts() { return *charts_; }
   // The logs this run has recorded, oldest first.
   const std::vector<std::string>& run_logs() const { return run_logs_; }
 
