@@ -65,6 +65,12 @@ Application::Application(ApplicationOptions options)
             return backup_failure_.empty() ? link::BackupDecision::kGoOn
                                            : link::BackupDecision::kAsk;
           },
+          [this](int page) {
+            if (edit_) edit_->ControllerPageArrived(page);
+          },
+          [this](const std::vector<int>& pages) {
+            if (edit_) edit_->PagesKept(pages);
+          },
       }) {
   session_ = std::make_unique<link::Session>(*options_.transport, editor_.image(),
                                              editor_.program_flags(), owner_);
@@ -170,7 +176,6 @@ void Application::Tick() {
   if (shut_down_) return;
   // A replay hands its rows in where received frames come in.
   log_->FeedReplay();
-  edit_->BeforeLinkTick();
   session_->Tick();
   edit_->AfterLinkTick();
   tuning_->PollOutputTests();

@@ -145,36 +145,31 @@ void EditCommands::TuningEnded() {
   if (app_.editor().RecordControllerChange()) page_.UpdateHistoryCommands();
 }
 
-void EditCommands::BeforeLinkTick() {
-  image_before_ = app_.editor().image();
-  flags_before_ = app_.editor().program_flags();
-}
-
-void EditCommands::AfterLinkTick() {
-  model::Editor& editor = app_.editor();
+void EditCommands::NoticeLink() {
   link::Session& session = app_.session();
   const std::pair<int, int> port{session.com_port_index(), session.com_auto_index()};
   const bool connected = session.connected();
   // Another controller may be answering now.
   if ((connected && !connected_) || (port_.first >= 0 && port != port_))
-    editor.controller().Forget();
+    app_.editor().controller().Forget();
   connected_ = connected;
   port_ = port;
+}
 
-  const model::ParameterImage& image = editor.image();
-  bool sent = false;
-  for (int p = model::kFirstImagePage; p <= model::kLastImagePage; ++p) {
-    const auto now = image.Page(p);
-    const auto before = image_before_.Page(p);
-    if (!std::equal(now.begin(), now.end(), before.begin())) {
-      editor.controller().Confirm(image, p);
-      sent = true;
-    } else if (flags_before_.Test(p) && !editor.program_flags().Test(p)) {
-      // The controller echoed the programmed page.
-      editor.controller().Confirm(image, p);
-    }
-  }
-  if (sent) editor.NoteControllerChange();
+void EditCommands::AfterLinkTick() { NoticeLink(); }
+
+void EditCommands::ControllerPageArrived(int page) {
+  NoticeLink();
+  model::Editor& editor = app_.editor();
+  editor.controller().Confirm(editor.image(), page);
+  editor.NoteControllerChange();
+  editor.SettleProgramFlags();
+}
+
+void EditCommands::PagesKept(const std::vector<int>& pages) {
+  NoticeLink();
+  model::Editor& editor = app_.editor();
+  for (int p : pages) editor.controller().Confirm(editor.image(), p);
   editor.SettleProgramFlags();
 }
 

@@ -27,11 +27,13 @@ class EditCommands : public QObject {
   // Shows a page as the page control's change does, without collecting the page left.
   void SwitchToPage(int page);
 
-  // Around every tick of the session: pages the controller sent (a read, an autotune cycle)
-  // or confirmed (a programmed page) become what the controller is known to hold, and a
-  // controller met again, or on another port, is not known until it is read or verified.
-  void BeforeLinkTick();
+  // After every tick of the session: a controller met again, or on another port, is not known
+  // until it is read or verified.
   void AfterLinkTick();
+  // Pages the controller sent (a read, an autotune cycle) or was seen to keep (a program)
+  // become what the controller is known to hold.
+  void ControllerPageArrived(int page);
+  void PagesKept(const std::vector<int>& pages);
   // A read or a verify found the controller holding every page of the image; a read is one
   // history entry of its own.
   void ControllerConfirmed(link::ImageSource source);
@@ -43,8 +45,9 @@ class EditCommands : public QObject {
 
   Application& app_;
   PageController& page_;
-  model::ParameterImage image_before_;
-  model::PageProgramFlags flags_before_;
+  // A controller answering anew is forgotten before what it sends counts.
+  void NoticeLink();
+
   bool connected_ = true;
   std::pair<int, int> port_{-1, -1};
 };

@@ -20,6 +20,8 @@ class SessionOwnerAdapter : public link::SessionOwner {
     std::function<void(link::ImageSource)> image_confirmed;
     std::function<link::BackupDecision(const model::ParameterImage&, const std::vector<int>&)>
         keep_controller_image;
+    std::function<void(int)> controller_page_arrived;
+    std::function<void(const std::vector<int>&)> pages_kept;
   };
 
   explicit SessionOwnerAdapter(Hooks hooks) : hooks_(std::move(hooks)) {}
@@ -34,6 +36,12 @@ class SessionOwnerAdapter : public link::SessionOwner {
   void UpdateLiveHighlight() override {}
   void ImageConfirmed(link::ImageSource source) override {
     if (hooks_.image_confirmed) hooks_.image_confirmed(source);
+  }
+  void ControllerPageArrived(int page) override {
+    if (hooks_.controller_page_arrived) hooks_.controller_page_arrived(page);
+  }
+  void PagesKept(const std::vector<int>& pages) override {
+    if (hooks_.pages_kept) hooks_.pages_kept(pages);
   }
   link::BackupDecision KeepControllerImage(const model::ParameterImage& controller,
                                            const std::vector<int>& pages) override {

@@ -15,6 +15,7 @@ void Autotune::HandlePageReply(const DeviceFrame& frame) {
     const auto payload = frame.Payload();
     std::copy(payload.begin(), payload.end(), image_.Page(page).begin());
     owner_.PagesArrived();
+    owner_.ControllerPageArrived(page);
   }
   if (state_.tuning_phase == 1) {
     sender_.SendTuningRequest(1);

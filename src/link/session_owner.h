@@ -40,6 +40,11 @@ class SessionOwner {
   virtual void UpdateLiveHighlight() = 0;
   // A read or a verify ended OK: the controller holds exactly the image's pages 1..9.
   virtual void ImageConfirmed(ImageSource /*source*/) {}
+  // The controller's copy of image page `page` was written into the image (a read, an
+  // autotune cycle).
+  virtual void ControllerPageArrived(int /*page*/) {}
+  // A program ended OK: the controller was seen to keep these pages of the image.
+  virtual void PagesKept(const std::vector<int>& /*pages*/) {}
   // A program has read what the controller holds before it sends anything: `controller` is
   // its tune, kept as the restore point "before program"; `pages` are the pages to be sent.
   virtual BackupDecision KeepControllerImage(const model::ParameterImage& /*controller*/,

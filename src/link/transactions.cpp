@@ -295,9 +295,13 @@ void Transactions::SavingTick(const SavingRule::Observation& seen) {
 
 void Transactions::ProgramConfirmed() {
   // A page edited while the program ran differs from what was sent and stays flagged.
-  for (int p : program_pages_)
-    if (p == 0 || std::ranges::equal(c_.image.Page(p), sent_image_.Page(p)))
-      c_.program_flags.Clear(p);
+  std::vector<int> kept;
+  for (int p : program_pages_) {
+    if (p != 0 && !std::ranges::equal(c_.image.Page(p), sent_image_.Page(p))) continue;
+    c_.program_flags.Clear(p);
+    if (p >= model::kFirstImagePage) kept.push_back(p);
+  }
+  c_.owner.PagesKept(kept);
   verify_after_program_ = false;
   EndProgram();
   c_.state.transaction_mode = TransactionMode::kNone;
@@ -402,7 +406,10 @@ void Transactions::HandleRead(const DeviceFrame& frame, int page) {
   } else {
     const auto payload = frame.Payload();
     std::copy(payload.begin(), payload.end(), Target().Page(page).begin());
-    if (!Copying()) c_.owner.PagesArrived();
+    if (!Copying()) {
+      c_.owner.PagesArrived();
+      if (page >= model::kFirstImagePage) c_.owner.ControllerPageArrived(page);
+    }
   }
   if (page < model::kLastImagePage) {
     RequestPage(static_cast<std::uint8_t>(c_.state.current_command + 1), page + 1);
