@@ -5,6 +5,7 @@
 #include <sstream>
 #include <string_view>
 
+#include "analysis/sample_filter.h"
 #include "logging/csv_log_reader.h"
 
 namespace morvek::analysis {
@@ -52,18 +53,13 @@ std::vector<bool> ReplayFlags(std::string_view text, std::size_t column, std::si
 }  // namespace
 
 const std::vector<std::string>& RequiredColumns() {
-  static const std::vector<std::string> kColumns{"time_ms",
-                                                 "rpm",
-                                                 "throttle_pct_fine",
-                                                 "lambda_af",
-                                                 "coolant_c",
-                                                 "injection_us",
-                                                 "after_start_corr_pct",
-                                                 "accel_corr_pct",
-                                                 "tuning_state",
-                                                 "ignition_limiter",
-                                                 "injection_limiter",
-                                                 "data_error"};
+  // The time of each row and everything the filter judges a reading by.
+  static const std::vector<std::string> kColumns = [] {
+    std::vector<std::string> columns{"time_ms"};
+    const std::vector<std::string>& judged = SampleFilter::ColumnNames();
+    columns.insert(columns.end(), judged.begin(), judged.end());
+    return columns;
+  }();
   return kColumns;
 }
 

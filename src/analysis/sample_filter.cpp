@@ -19,26 +19,31 @@ std::size_t ColumnOf(std::string_view name) {
 
 }  // namespace
 
+const std::vector<std::string>& SampleFilter::ColumnNames() {
+  static const std::vector<std::string> kNames{"rpm",
+                                               "throttle_pct_fine",
+                                               "lambda_af",
+                                               "coolant_c",
+                                               "injection_us",
+                                               "after_start_corr_pct",
+                                               "accel_corr_pct",
+                                               "tuning_state",
+                                               "ignition_limiter",
+                                               "injection_limiter",
+                                               "retard_limiter",
+                                               "out_start_limiter",
+                                               "data_error",
+                                               "throttle_sensor_error",
+                                               "pressure_sensor_error",
+                                               "coolant_sensor_error",
+                                               "air_sensor_error"};
+  return kNames;
+}
+
 SampleFilter::SampleFilter(const model::ParameterImage& image, const AnalysisOptions& options)
     : options_(options) {
-  constexpr std::array<std::string_view, kColumnCount> kNames{"rpm",
-                                                              "throttle_pct_fine",
-                                                              "lambda_af",
-                                                              "coolant_c",
-                                                              "injection_us",
-                                                              "after_start_corr_pct",
-                                                              "accel_corr_pct",
-                                                              "tuning_state",
-                                                              "ignition_limiter",
-                                                              "injection_limiter",
-                                                              "retard_limiter",
-                                                              "out_start_limiter",
-                                                              "data_error",
-                                                              "throttle_sensor_error",
-                                                              "pressure_sensor_error",
-                                                              "coolant_sensor_error",
-                                                              "air_sensor_error"};
-  for (std::size_t i = 0; i < kNames.size(); ++i) columns_[i] = ColumnOf(kNames[i]);
+  // One name per Column, in its order.
+  for (std::size_t i = 0; i < columns_.size(); ++i) columns_[i] = ColumnOf(ColumnNames().at(i));
   int low = 255;
   int high = 0;
   for (int i = 0; i < 5; ++i) {

@@ -3,6 +3,8 @@
 #include <array>
 #include <cstddef>
 #include <optional>
+#include <string>
+#include <vector>
 
 #include "analysis/analysis_log.h"
 #include "analysis/analysis_options.h"
@@ -32,6 +34,9 @@ class SampleFilter {
   SampleFilter(const model::ParameterImage& image, const AnalysisOptions& options);
 
   Judgement Judge(const AnalysisLog& log, std::size_t row) const;
+
+  // The log columns the filter reads, in the order of Column: a log must have each of them.
+  static const std::vector<std::string>& ColumnNames();
 
  private:
   enum Column : std::uint8_t {
