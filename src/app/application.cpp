@@ -79,8 +79,6 @@ Application::Application(ApplicationOptions options)
   tuning_ = std::make_unique<TuningCommands>(*this, *page_);
   tools_ = std::make_unique<ToolCommands>(*this, *page_);
   files_ = std::make_unique<FileCommands>(*this, *page_);
-  about_ = std::make_unique<ui::AboutWindow>(__DATE__, __TIME__, window_.get());
-  about_->SetManualFolder(options_.program_directory.string());
   print_ = std::make_unique<PrintCommand>(*this);
   restore_ = std::make_unique<RestoreCommands>(*this, *page_);
   compare_ = std::make_unique<CompareCommands>(*this, *page_);
@@ -358,8 +356,17 @@ void Application::OpenHelp() {
         std::string(i18n::Text(i18n::OwnText::kHelpNoViewer, texts_.language())) + path.string());
 }
 
+ui::AboutWindow& Application::about() {
+  // Made when first opened: it is not needed for the window's first show.
+  if (!about_) {
+    about_ = std::make_unique<ui::AboutWindow>(__DATE__, __TIME__, window_.get());
+    about_->SetManualFolder(options_.program_directory.string());
+  }
+  return *about_;
+}
+
 void Application::ShowAbout() {
-  about_->ApplyLanguage(texts_.language());
+  about().ApplyLanguage(texts_.language());
   // Modal to the window without a nested event loop: the tick keeps running under it.
   about_->open();
 }

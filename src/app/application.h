@@ -136,7 +136,8 @@ class Application : public QObject {
   void OpenHelp();
   // MenuAboutClick: the About window, modal, in the current language.
   void ShowAbout();
-  ui::AboutWindow& about() { return *about_; }
+  // The About window, made on first use.
+  ui::AboutWindow& about();
 
  private:
   void ConnectWindow();

@@ -54,20 +54,28 @@ LogCommands::LogCommands(Application& app) : app_(app) {
   replay_status_->setStyleSheet(QStringLiteral("color: #c00000; font-weight: bold"));
   replay_status_->setVisible(false);
   w.statusBar()->addPermanentWidget(replay_status_);
-
-  charts_ = std::make_unique<chart::ChartWindow>(&w);
-  connect(charts_.get(), &chart::ChartWindow::openLogRequested, this, &LogCommands::OpenLog);
-  connect(charts_.get(), &chart::ChartWindow::replayRequested, this,
-          [this](bool start) { start ? StartReplay() : StopReplay(); });
 }
 
 LogCommands::~LogCommands() = default;
+
+chart::ChartWindow& LogCommands::charts() {
+  // Made when first asked for: the charts are rarely opened, and building them holds up the
+  // first show of the window.
+  if (!charts_) {
+    charts_ = std::make_unique<chart::ChartWindow>(&app_.window());
+    connect(charts_.get(), &chart::ChartWindow::openLogRequested, this, &LogCommands::OpenLog);
+    connect(charts_.get(), &chart::ChartWindow::replayRequested, this,
+            [this](bool start) { start ? StartReplay() : StopReplay(); });
+    charts_->ApplyLanguage(app_.texts().language());
+  }
+  return *charts_;
+}
 
 void LogCommands::ApplyLanguage(i18n::Language language) {
   start_->setText(QOwn(OwnText::kStartLogging, language));
   stop_->setText(QOwn(OwnText::kStopLogging, language));
   charts_action_->setText(QOwn(OwnText::kLiveCharts, language));
-  charts_->ApplyLanguage(language);
+  if (charts_) charts_->ApplyLanguage(language);
   ShowIndicator();
   ShowReplay();
 }
@@ -116,7 +124,7 @@ void LogCommands::ShowIndicator() {
 void LogCommands::FrameDecoded() {
   const link::Session& session = app_.session();
   const bool log = writer_ && !session.replaying();
-  const bool chart = charts_->isVisible() && !charts_->showing_log();
+  const bool chart = charts_ && charts_->isVisible() && !charts_->showing_log();
   if (!log && !chart) return;
   const logging::LogRow row =
       logging::MakeLogRow(session.last_monitor_frame(), session.rpm_before_last_frame(),
@@ -138,7 +146,7 @@ void LogCommands::FrameDecoded() {
 
 void LogCommands::ShowCharts() {
   if (!chart_clock_.isValid()) chart_clock_.start();
-  charts_->show();
+  charts().show();
   charts_->raise();
 }
 
@@ -158,7 +166,7 @@ bool LogCommands::OpenLogPath(const std::string& path) {
   StopReplay();
   last_log_path_ = path;
   replay_rows_ = log.rows;
-  charts_->ShowLog(replay_rows_,
+  charts().ShowLog(replay_rows_,
                    QString::fromStdString(std::filesystem::path(path).filename().string()));
   ShowCharts();
   return true;
@@ -178,7 +186,7 @@ void LogCommands::StartReplay() {
   replay_next_ = 0;
   replay_clock_.start();
   app_.session().SetReplaying(true);
-  charts_->SetReplaying(true);
+  charts().SetReplaying(true);
   ShowReplay();
 }
 
@@ -195,7 +203,7 @@ void LogCommands::ShowReplay() {
 void LogCommands::StopReplay() {
   if (!app_.session().replaying()) return;
   app_.session().SetReplaying(false);
-  charts_->SetReplaying(false);
+  charts().SetReplaying(false);
   ShowReplay();
 }
 
@@ -209,7 +217,7 @@ void LogCommands::FeedReplay() {
     // The controller's save work belongs to the recording, not to the controller of now.
     row.values[static_cast<std::size_t>(*logging::LogColumnIndex("saving_counter"))] = 0;
     app_.session().ReplayMonitorFrame(logging::MonitorFrameOf(row));
-    charts_->SetCursorRow(static_cast<int>(replay_next_));
+    charts().SetCursorRow(static_cast<int>(replay_next_));
     ++replay_next_;
   }
   if (replay_next_ >= replay_rows_.size()) StopReplay();

@@ -47,7 +47,8 @@ class LogCommands : public QObject {
 
   bool logging() const { return writer_ != nullptr; }
   int logged_rows() const { return writer_ ? writer_->rows() : 0; }
-  chart::ChartWindow& charts() { return *charts_; }
+  // The chart window, made on first use.
+  chart::ChartWindow& charts();
   // The logs this run has recorded, oldest first.
   const std::vector<std::string>& run_logs() const { return run_logs_; }
 

@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "ui/cell_paint.h"
+#include "ui/child_index.h"
 #include "ui/main_window.h"
 #include "ui/map_grid.h"
 #include "ui/page_table.h"
@@ -37,8 +38,9 @@ void PaintOne(QWidget& widget, pages::MarkStyle style, bool live) {
 std::vector<HighlightPainter::Target> HighlightPainter::FindTargets(const QWidget& root, int page) {
   const auto controls = pages::HighlightControls(page);
   std::vector<Target> targets(controls.size());
+  const ChildIndex children(root);
   for (std::size_t i = 0; i < controls.size(); ++i)
-    targets[i].widget = root.findChild<QWidget*>(QString::fromStdString(controls[i].name));
+    targets[i].widget = children.Find<QWidget>(QString::fromStdString(controls[i].name));
   return targets;
 }
 

@@ -169,6 +169,7 @@ QAction* MainWindow::AddAction(QMenu* menu, const char* name, const char* captio
                                bool enabled) {
   QAction* action = menu->addAction(QString::fromUtf8(caption));
   action->setObjectName(QString::fromLatin1(name));
+  actions_.insert(action->objectName(), action);
   if (!key.isEmpty()) action->setShortcut(key);
   // Commands whose behaviour is not built yet exist, disabled.
   action->setEnabled(enabled);

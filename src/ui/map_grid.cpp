@@ -90,6 +90,7 @@ void MapGrid::BuildCells() {
   bevel_->setFrameShape(QFrame::HLine);
   bevel_->setFrameShadow(QFrame::Sunken);
   grid->addWidget(bevel_, kBevelRow, 1, 1, model::kMapColumns);
+  int cell_height = 0;  // every cell has the same font and style, so one asks for the height
   for (int j = 0; j < model::kMapRows; ++j) {
     for (int i = 0; i < model::kMapColumns; ++i) {
       const int k = model::MapElement(j, i);
@@ -98,7 +99,8 @@ void MapGrid::BuildCells() {
       ms_[k] = MakeLabel(Indexed("LabelMs_Uni", j, i), QStringLiteral("11.92"), this);
       ms_[k]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
       // As tall as the cell it stands for, so the rows keep their places in the Ms view.
-      ms_[k]->setMinimumHeight(cells_[k]->sizeHint().height());
+      if (cell_height == 0) cell_height = cells_[k]->sizeHint().height();
+      ms_[k]->setMinimumHeight(cell_height);
       ms_[k]->hide();
       grid->addWidget(cells_[k], kFirstCellRow + j, 1 + i);
       grid->addWidget(ms_[k], kFirstCellRow + j, 1 + i);

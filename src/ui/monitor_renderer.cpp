@@ -4,6 +4,7 @@
 #include <QSpinBox>
 #include <QStyle>
 
+#include "ui/child_index.h"
 #include "ui/colours.h"
 #include "ui/gauge.h"
 
@@ -11,13 +12,14 @@ namespace morvek::ui {
 
 MonitorRenderer::MonitorRenderer(QWidget& root) {
   rendered_colours_.fill(-1);
+  const ChildIndex children(root);
   for (int i = 0; i < link::kMonitorLabelCount; ++i) {
     const auto name = link::ControlName(static_cast<link::MonitorLabel>(i));
-    labels_[i] = root.findChild<QLabel*>(QString::fromLatin1(name.data(), name.size()));
+    labels_[i] = children.Find<QLabel>(QString::fromLatin1(name.data(), name.size()));
   }
   for (int i = 0; i < link::kMonitorGaugeCount; ++i) {
     const auto name = link::ControlName(static_cast<link::MonitorGauge>(i));
-    gauges_[i] = root.findChild<Gauge*>(QString::fromLatin1(name.data(), name.size()));
+    gauges_[i] = children.Find<Gauge>(QString::fromLatin1(name.data(), name.size()));
   }
   for (int i = 0; i < link::kMonitorEditCount; ++i) {
     // An edit and its spinner are one spin box named after the spinner: "EditIgnLimiter" is
@@ -25,7 +27,7 @@ MonitorRenderer::MonitorRenderer(QWidget& root) {
     const auto name = link::ControlName(static_cast<link::MonitorEdit>(i));
     const QString spinner =
         QStringLiteral("UpDown") + QString::fromLatin1(name.substr(4).data(), name.size() - 4);
-    edits_[i] = root.findChild<QSpinBox*>(spinner);
+    edits_[i] = children.Find<QSpinBox>(spinner);
   }
 }
 

@@ -5,6 +5,7 @@
 #include <QSignalBlocker>
 #include <QSpinBox>
 
+#include "ui/child_index.h"
 #include "ui/map_grid.h"
 #include "ui/note_edit.h"
 #include "ui/page_table.h"
@@ -19,8 +20,9 @@ const std::vector<PageBinder::Entry>& PageBinder::Entries(int page) {
     QWidget* root =
         pages::IsMapPage(page) ? static_cast<QWidget*>(pages_.map_grid()) : pages_.sheet(page);
     const auto controls = pages::PageControls(page);
+    const ChildIndex children(*root);
     for (std::size_t i = 0; i < controls.size(); ++i) {
-      QWidget* w = root->findChild<QWidget*>(QString::fromStdString(controls[i].name));
+      QWidget* w = children.Find<QWidget>(QString::fromStdString(controls[i].name));
       if (w != nullptr) entries_[p].push_back({&controls[i], static_cast<int>(i), w});
     }
     built_[p] = true;

@@ -24,7 +24,8 @@ QSpinBox* MakeSpinner(const QString& spinner_name, const QString& edit_name, int
   spin->setObjectName(spinner_name);
   spin->setProperty(kEditNameProperty, edit_name);
   spin->setRange(minimum, maximum);
-  spin->setSingleStep(step);
+  // Each change of the step writes the edit's text again; most spinners keep the step of 1.
+  if (step != spin->singleStep()) spin->setSingleStep(step);
   spin->setAlignment(Qt::AlignRight);
   spin->setKeyboardTracking(false);
   return spin;

@@ -232,9 +232,10 @@ class LanguageTest : public QObject {
       auto shown_now = [&](int language) {
         f.app->ChooseLanguage(language);
         if (connected) f.Tick(30);
-        // The About window takes the language when it opens; the log analysis and the 3D map
-        // are made on first use and walked with the window once they are.
+        // The About window takes the language when it opens; the log analysis, the 3D map and
+        // the charts are made on first use and walked with the window once they are.
         f.window().action("MenuAbout")->trigger();
+        f.window().action("MenuLiveCharts")->trigger();
         f.window().action("MenuAnalyzeLogs")->trigger();
         f.window().action("Menu3DMap")->trigger();
         const QMap<QString, QString> texts = ShownTexts(f.window());
