@@ -18,6 +18,9 @@ namespace {
 constexpr double kPictureDpi = 96.0;
 // One family for every language: it has the Czech, German and French letters.
 const char* const kFamily = "DejaVu Sans";
+// Keys and file names are set in its fixed-pitch sister, named here rather than left to the
+// build machine's idea of "monospace": the package states the license of what it embeds.
+const char* const kFixedFamily = "DejaVu Sans Mono";
 
 double Millimetres(double mm, int dpi) { return mm / 25.4 * dpi; }
 
@@ -49,8 +52,35 @@ ManualBook::ManualBook(QPagedPaintDevice& device, const QString& title)
 
 ManualBook::~ManualBook() = default;
 
+void ManualBook::PinFixedPitchFamily() {
+  const QStringList fixed{QString::fromLatin1(kFixedFamily)};
+  struct Span {
+    int position;
+    int length;
+    QTextCharFormat format;
+  };
+  // Gathered first: setting a format splits and merges the fragments being walked.
+  std::vector<Span> spans;
+  for (QTextBlock b = document_.begin(); b.isValid(); b = b.next()) {
+    for (auto it = b.begin(); !it.atEnd(); ++it) {
+      const QTextFragment fragment = it.fragment();
+      QTextCharFormat format = fragment.charFormat();
+      if (!format.fontFixedPitch() || format.fontFamilies().toStringList() == fixed) continue;
+      format.setFontFamilies(fixed);
+      spans.push_back({fragment.position(), fragment.length(), format});
+    }
+  }
+  QTextCursor cursor(&document_);
+  for (const Span& span : spans) {
+    cursor.setPosition(span.position);
+    cursor.setPosition(span.position + span.length, QTextCursor::KeepAnchor);
+    cursor.setCharFormat(span.format);
+  }
+}
+
 bool ManualBook::Load(const QString& markdown, const QString& picture_folder, QString* error) {
   document_.setMarkdown(markdown);
+  PinFixedPitchFamily();
 
   // Every picture from its file, scaled down to the width of the text and the height of a page.
   struct Picture {

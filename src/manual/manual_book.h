@@ -45,6 +45,8 @@ class ManualBook {
   const std::vector<ContentsEntry>& contents() const { return contents_; }
 
  private:
+  // Code spans and blocks in the one fixed-pitch family the package names.
+  void PinFixedPitchFamily();
   // A stretch of the laid-out text that a page break must not cut.
   struct Unit {
     double top;
