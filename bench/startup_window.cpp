@@ -39,6 +39,7 @@ int main(int argc, char** argv) {
   options.config_directory = config != nullptr ? config : ".";
   options.program_directory = options.config_directory;
   options.run_timer = false;
+  options.build_pages_after_show = true;
   morvek::app::Application app(options);
   const qint64 built_ms = stages.elapsed();
   app.Start();

@@ -28,6 +28,7 @@
 #include "model/field_table.h"
 #include "pages/pending_pages.h"
 #include "ui/com_menu.h"
+#include "ui/layout_applier.h"
 #include "ui/live_display.h"
 #include "ui/map_grid.h"
 #include "ui/map_page_view.h"
@@ -43,7 +44,7 @@ constexpr int kFailureMessageMs = 15000;
 Application::Application(ApplicationOptions options)
     : options_(std::move(options)),
       paths_{options_.config_directory},
-      window_(std::make_unique<ui::MainWindow>()),
+      window_(std::make_unique<ui::MainWindow>(nullptr, ui::MainWindow::PageBuilding::kOnDemand)),
       owner_(SessionOwnerAdapter::Hooks{
           [this] { CollectActivePage(); },
           [this] { RunLimitsPass(); },
@@ -86,6 +87,12 @@ Application::Application(ApplicationOptions options)
   log_ = std::make_unique<LogCommands>(*this);
   analysis_ = std::make_unique<AnalysisCommands>(*this, *page_);
   map_edit_ = std::make_unique<MapEditCommands>(*this, *page_);
+  // Everyone waiting for a page is listening by now.
+  if (options_.build_pages_after_show)
+    window_->BuildRestAfterFirstPaint();
+  else
+    window_->BuildAllPages();
+  connect(window_.get(), &ui::MainWindow::pagesBuilt, this, &Application::PagesBuilt);
   ConnectWindow();
   // Changes not programmed are kept in the state file; the user is asked once whether to go.
   window_->set_close_guard([this] {
@@ -180,7 +187,7 @@ void Application::Tick() {
   compare_->Poll();
   // The live operating point on the page on screen, from the values this tick decoded.
   highlight_->Update(editor_.image(), editor_.active_page(), session_->live_values(),
-                     window_->grid().ms_box()->isChecked());
+                     window_->milliseconds());
   map_edit_->Tick();
   Render();
 }
@@ -216,6 +223,14 @@ void Application::ShowImageDependentMonitorLabels() {
   window_->RenderMonitor(session_->monitor_view());
 }
 
+void Application::PagesBuilt() {
+  ui::LayoutApplier::Of(*window_).ForgetAbsent();
+  ApplyLanguage();
+  RunLayoutHub(*this);
+  window_->RenderMonitor(session_->monitor_view());
+  Render();
+}
+
 void Application::RefreshActivePage() { page_->Refresh(); }
 
 void Application::CollectActivePage() { page_->Collect(); }
@@ -223,10 +238,11 @@ void Application::CollectActivePage() { page_->Collect(); }
 void Application::PageControl1Change(int page) {
   if (page < 0 || page >= model::kPageCount) return;
   // The grid is hidden while it is rebound, so it never paints half-bound.
-  window_->grid().hide();
+  const bool grid = window_->grid_built();
+  if (grid) window_->grid().hide();
   editor_.set_active_page(page);
   RefreshActivePage();
-  window_->grid().show();
+  if (grid || window_->grid_built()) window_->grid().show();
 }
 
 void Application::SetCurrentFileName(std::string name) {
@@ -386,10 +402,10 @@ files::Settings Application::CurrentSettings() {
   s.file = texts_.CurrentFileName();
   s.ini_dir = last_file_path_;
   s.active_page = w.pages().currentIndex();
-  s.zobr_ms = w.grid().ms_box()->isChecked();
+  s.zobr_ms = w.milliseconds();
   s.ext_monitor = w.ext_monitor().isChecked();
   s.all_poloha_a = w.all_poloha_a().isChecked();
-  s.heat_colours = w.grid().heat_colours();
+  s.heat_colours = map_edit_->heat_colours();
   return s;
 }
 

@@ -54,6 +54,9 @@ struct ApplicationOptions {
   std::optional<int> com_port_override;
   // Tests drive Tick() themselves.
   bool run_timer = true;
+  // The pages not on screen are built after the window's first paint, so that it shows
+  // sooner; false builds every page with the window (tests look at any page at once).
+  bool build_pages_after_show = false;
   // Shows a document in the system's viewer (the help manual); false when that failed. The
   // system's handler for the file type when empty.
   std::function<bool(const std::filesystem::path&)> open_document;
@@ -140,6 +143,8 @@ class Application : public QObject {
   ui::AboutWindow& about();
 
  private:
+  // Pages built after the start are captioned, laid out and rendered like the others.
+  void PagesBuilt();
   void ConnectWindow();
   // Device pages changed on screen and not programmed yet.
   bool HasPendingPages() const;

@@ -21,9 +21,10 @@
 namespace morvek::app {
 namespace {
 
+// Looked for on the page that holds it, once that page is built.
 template <typename T>
-T* Find(ui::MainWindow& w, const char* name) {
-  return w.findChild<T*>(QString::fromLatin1(name));
+T* Find(ui::MainWindow& w, int page, const char* name) {
+  return w.pages().sheet(page)->findChild<T*>(QString::fromLatin1(name));
 }
 
 }  // namespace
@@ -50,31 +51,40 @@ void EditCommands::Connect() {
   connect(w.tool_bar().new_button(), &QToolButton::clicked, this, [this] { New(false); });
   connect(w.tool_bar().undo(), &QToolButton::clicked, this, [this] { Undo(); });
   connect(w.tool_bar().redo(), &QToolButton::clicked, this, [this] { Redo(); });
-  if (auto* bike = Find<QComboBox>(w, "ComboBoxBike"))
-    connect(bike, &QComboBox::activated, this, &EditCommands::BikeChosen);
   new HistoryKeys(w, *w.action("MenuZpet"), *w.action("MenuZnovu"), this);
-  if (auto* tuning = Find<QCheckBox>(w, "CheckBoxLadeniPovoleno")) {
-    connect(tuning, &QCheckBox::toggled, this, [this](bool on) {
-      if (!on) TuningEnded();
-    });
-  }
+  w.OnPageBuilt(pages::kBikePage, this, [this, &w] {
+    if (auto* bike = Find<QComboBox>(w, pages::kBikePage, "ComboBoxBike"))
+      connect(bike, &QComboBox::activated, this, &EditCommands::BikeChosen);
+  });
+  w.OnPageBuilt(pages::kLadeniPage, this, [this, &w] {
+    if (auto* tuning = Find<QCheckBox>(w, pages::kLadeniPage, "CheckBoxLadeniPovoleno")) {
+      connect(tuning, &QCheckBox::toggled, this, [this](bool on) {
+        if (!on) TuningEnded();
+      });
+    }
+  });
 
   const link::LiveValues& live = app_.session().live_values();
-  auto button = [&](const char* name, auto take) {
-    if (auto* b = Find<QPushButton>(w, name)) connect(b, &QPushButton::clicked, this, take);
-  };
-  button("ButtonTps0", [this, &live] {
-    page_.Finish(pages::TakeTps0(page_.pages(), page_.values(), live.throttle_mv));
+  w.OnPageBuilt(pages::kCidlaPage, this, [this, &w, &live] {
+    if (auto* b = Find<QPushButton>(w, pages::kCidlaPage, "ButtonTps0"))
+      connect(b, &QPushButton::clicked, this, [this, &live] {
+        page_.Finish(pages::TakeTps0(page_.pages(), page_.values(), live.throttle_mv));
+      });
+    if (auto* b = Find<QPushButton>(w, pages::kCidlaPage, "ButtonTps100"))
+      connect(b, &QPushButton::clicked, this, [this, &live] {
+        page_.Finish(pages::TakeTps100(page_.pages(), page_.values(), live.throttle_mv));
+      });
   });
-  button("ButtonTps100", [this, &live] {
-    page_.Finish(pages::TakeTps100(page_.pages(), page_.values(), live.throttle_mv));
+  w.OnPageBuilt(pages::kGearPage, this, [this, &w, &live] {
+    for (int gear = 1; gear <= 6; ++gear) {
+      const QByteArray name = QStringLiteral("ButtonGear%1").arg(gear).toLatin1();
+      if (auto* b = Find<QPushButton>(w, pages::kGearPage, name.constData()))
+        connect(b, &QPushButton::clicked, this, [this, &live, gear] {
+          page_.Finish(
+              pages::TakeGearRatio(page_.pages(), page_.values(), gear, live.rpm_speed_ratio));
+        });
+    }
   });
-  for (int gear = 1; gear <= 6; ++gear) {
-    const QByteArray name = QStringLiteral("ButtonGear%1").arg(gear).toLatin1();
-    button(name.constData(), [this, &live, gear] {
-      page_.Finish(pages::TakeGearRatio(page_.pages(), page_.values(), gear, live.rpm_speed_ratio));
-    });
-  }
 }
 
 void EditCommands::New(bool active_page_only) {
@@ -117,14 +127,17 @@ void EditCommands::BikeChosen(int item) {
 void EditCommands::JetMode(int mode) {
   page_.SyncCheckBoxes();
   const int before = app_.editor().active_page();
-  app_.window().grid().hide();
+  ui::MainWindow& w = app_.window();
+  // Hidden while it is rebound (when built), so it never paints half-bound.
+  const bool grid = w.grid_built();
+  if (grid) w.grid().hide();
   const pages::ChangeResult result = pages::SetJetMode(page_.pages(), page_.values(), mode);
   if (app_.editor().active_page() != before) {
     const QSignalBlocker block(&app_.window().pages());
     app_.window().pages().setCurrentIndex(app_.editor().active_page());
   }
   page_.Finish(result);
-  app_.window().grid().show();
+  if (grid) w.grid().show();
 }
 
 void EditCommands::Undo() {

@@ -13,7 +13,7 @@ void RunLayoutHub(Application& app) {
   ui::MainWindow& w = app.window();
   const auto* tuning = w.findChild<QCheckBox*>(QStringLiteral("CheckBoxLadeniPovoleno"));
   pages::LayoutFlags flags;
-  flags.milliseconds = w.grid().ms_box()->isChecked();
+  flags.milliseconds = w.milliseconds();
   flags.output_test_inhibit = app.session().live_values().output_test_inhibit;
   flags.tuning_on = tuning != nullptr && tuning->isChecked();
   ui::ApplyPageLayout(w,

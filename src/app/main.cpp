@@ -82,6 +82,7 @@ int Run(const morvek::app::CommandLine& line) {
   options.program_directory = folders.manuals;
   options.data_directory = folders.data_directory;
   if (demo) options.com_port_override = 0;
+  options.build_pages_after_show = true;
   return morvek::app::RunWindow(options, prompts, [&line](morvek::app::Application& app) {
     if (line.quit_after_show)
       QTimer::singleShot(0, &app.window(), [&app] { app.CloseWithoutAsking(); });

@@ -64,8 +64,6 @@ QString Fill(QString text, std::initializer_list<std::pair<const char*, QString>
 
 MapEditCommands::MapEditCommands(Application& app, PageController& page) : app_(app), page_(page) {
   ui::MainWindow& w = app_.window();
-  ui::MapGrid& grid = w.grid();
-  ui::GridSelection& selection = grid.selection();
 
   // Tools -> Selection, which the cells' context menu shows as well.
   auto* tools = w.menuBar()->findChild<QMenu*>(QStringLiteral("MenuTools"));
@@ -95,7 +93,7 @@ MapEditCommands::MapEditCommands(Application& app, PageController& page) : app_(
   on("MenuSelFill", [this] { Apply(Op::kFill); });
   on("MenuSelCopy", [this] { Copy(); });
   on("MenuSelPaste", [this] { Paste(); });
-  on("MenuSelAll", [&selection] { selection.SelectAll(); });
+  on("MenuSelAll", [this] { app_.window().grid().selection().SelectAll(); });
 
   // View: heat colours and the 3D map, before the Language menu.
   view_menu_ = new QMenu(&w);
@@ -108,6 +106,13 @@ MapEditCommands::MapEditCommands(Application& app, PageController& page) : app_(
   connect(heat_, &QAction::toggled, this, [this](bool checked) { SetHeatColours(checked); });
   connect(map_3d_, &QAction::triggered, this, &MapEditCommands::Show3DMap);
 
+  w.OnPageBuilt(pages::kAdvancePage, this, [this] { ConnectGrid(); });
+}
+
+void MapEditCommands::ConnectGrid() {
+  ui::MapGrid& grid = app_.window().grid();
+  ui::GridSelection& selection = grid.selection();
+  grid.SetHeatColours(heat_->isChecked());
   connect(&selection, &ui::GridSelection::operationKey, this, [this](Op operation, int sign) {
     if (operation == Op::kSet || operation == Op::kAdd || operation == Op::kScale)
       Ask(operation, sign);
@@ -272,9 +277,12 @@ void MapEditCommands::Paste() {
 }
 
 void MapEditCommands::SetHeatColours(bool on) {
-  app_.window().grid().SetHeatColours(on);
+  // A grid built later takes the switch when it is built.
+  if (app_.window().grid_built()) app_.window().grid().SetHeatColours(on);
   if (heat_->isChecked() != on) heat_->setChecked(on);
 }
+
+bool MapEditCommands::heat_colours() const { return heat_->isChecked(); }
 
 void MapEditCommands::Show3DMap() {
   if (view_3d_ == nullptr) {

@@ -34,6 +34,7 @@ class MapEditCommands : public QObject {
   void Copy();
   void Paste();
   void SetHeatColours(bool on);
+  bool heat_colours() const;
   void Show3DMap();
   ui::Map3DView* map_3d() const { return view_3d_; }
 
@@ -43,6 +44,7 @@ class MapEditCommands : public QObject {
   void Tick();
 
  private:
+  void ConnectGrid();
   void Ask(pages::SelectionOperation operation, int sign);
   void Report(const pages::SelectionEditResult& result);
   void ShowMessage(const QString& text);

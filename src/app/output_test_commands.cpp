@@ -5,6 +5,7 @@
 
 #include "app/application.h"
 #include "i18n/own_texts.h"
+#include "ui/page_table.h"
 
 namespace morvek::app {
 namespace {
@@ -32,16 +33,21 @@ bool Pending(const link::OutputTestFlags::Bytes& flags) {
 
 OutputTestCommands::OutputTestCommands(Application& app) : QObject(&app), app_(app) {
   ui::MainWindow& w = app_.window();
-  result_ = w.findChild<QLabel*>(QStringLiteral("LabelTestOutResult"));
-  for (const link::OutputTestButton& b : link::OutputTestButtons()) {
-    const QString name = QString::fromLatin1(b.name.data(), static_cast<qsizetype>(b.name.size()));
-    if (auto* button = w.findChild<QPushButton*>(name)) {
-      connect(button, &QPushButton::clicked, this, [this, button, test = b.test] {
-        // The caption as the window shows it now, in its language.
-        Click(test, button->text().remove(QLatin1Char('&')).toStdString());
-      });
+  // The buttons and their answer line are on the tuning page.
+  w.OnPageBuilt(pages::kLadeniPage, this, [this, &w] {
+    QWidget& sheet = *w.pages().sheet(pages::kLadeniPage);
+    result_ = sheet.findChild<QLabel*>(QStringLiteral("LabelTestOutResult"));
+    for (const link::OutputTestButton& b : link::OutputTestButtons()) {
+      const QString name =
+          QString::fromLatin1(b.name.data(), static_cast<qsizetype>(b.name.size()));
+      if (auto* button = sheet.findChild<QPushButton*>(name)) {
+        connect(button, &QPushButton::clicked, this, [this, button, test = b.test] {
+          // The caption as the window shows it now, in its language.
+          Click(test, button->text().remove(QLatin1Char('&')).toStdString());
+        });
+      }
     }
-  }
+  });
 }
 
 void OutputTestCommands::Click(link::OutputTest test, const std::string& caption) {

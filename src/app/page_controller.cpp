@@ -30,45 +30,50 @@ PageController::PageController(Application& app)
 
 void PageController::ConnectControls() {
   ui::MainWindow& w = app_.window();
-  for (int page = 0; page < pages::kPageCount; ++page) {
-    for (const pages::Control& c : pages::PageControls(page)) {
-      QWidget* widget = binder_.Widget(page, c);
-      if (widget == nullptr) continue;
-      // The map pages share one grid: its controls are wired once, by the advance page.
-      if (pages::IsMapPage(page) && page != pages::kAdvancePage &&
-          pages::FindControl(pages::kAdvancePage, c.name) != nullptr)
-        continue;
-      if (auto* spin = qobject_cast<QSpinBox*>(widget)) {
-        // A spinner click, or a number committed by Enter or by leaving the edit.
-        connect(spin, &QSpinBox::valueChanged, this, [this] { Edit(); });
-        spin->installEventFilter(this);
-        // Keys reach the spinner's edit box first.
-        if (auto* edit = spin->findChild<QLineEdit*>()) edit->installEventFilter(this);
-      } else if (auto* box = qobject_cast<QCheckBox*>(widget)) {
-        connect(box, &QCheckBox::clicked, this, [this] { Edit(); });
-        box->installEventFilter(this);
-      } else if (auto* radio = qobject_cast<ui::RadioGroup*>(widget)) {
-        const std::string name = c.name;
-        connect(radio, &ui::RadioGroup::clicked, this, [this, name] {
-          ReadControls();
-          Finish(pages::RadioGroupClicked(pages_, values_, name));
-        });
-      } else if (auto* note = qobject_cast<ui::NoteEdit*>(widget)) {
-        connect(note, &ui::NoteEdit::left, this, [this] {
-          ReadControls();
-          // Not shown again: the user may still be typing in it.
-          const pages::ChangeResult result = pages::CollectNote(pages_, values_);
-          if (result.start_programming) app_.session().StartProgramming();
-          UpdateHistoryCommands();
-          app_.Render();
-        });
-      } else if (auto* combo = qobject_cast<QComboBox*>(widget)) {
-        combo->installEventFilter(this);
-      }
+  for (int page = 0; page < pages::kPageCount; ++page)
+    w.OnPageBuilt(page, this, [this, page] { ConnectPage(page); });
+  // "All" of the grid belongs to the page; "Ms" is a view of the times.
+  w.OnPageBuilt(pages::kAdvancePage, this, [this, &w] {
+    connect(w.grid().ms_box(), &QCheckBox::clicked, this, [this] { Refresh(); });
+  });
+}
+
+void PageController::ConnectPage(int page) {
+  for (const pages::Control& c : pages::PageControls(page)) {
+    QWidget* widget = binder_.Widget(page, c);
+    if (widget == nullptr) continue;
+    // The map pages share one grid: its controls are wired once, by the advance page.
+    if (pages::IsMapPage(page) && page != pages::kAdvancePage &&
+        pages::FindControl(pages::kAdvancePage, c.name) != nullptr)
+      continue;
+    if (auto* spin = qobject_cast<QSpinBox*>(widget)) {
+      // A spinner click, or a number committed by Enter or by leaving the edit.
+      connect(spin, &QSpinBox::valueChanged, this, [this] { Edit(); });
+      spin->installEventFilter(this);
+      // Keys reach the spinner's edit box first.
+      if (auto* edit = spin->findChild<QLineEdit*>()) edit->installEventFilter(this);
+    } else if (auto* box = qobject_cast<QCheckBox*>(widget)) {
+      connect(box, &QCheckBox::clicked, this, [this] { Edit(); });
+      box->installEventFilter(this);
+    } else if (auto* radio = qobject_cast<ui::RadioGroup*>(widget)) {
+      const std::string name = c.name;
+      connect(radio, &ui::RadioGroup::clicked, this, [this, name] {
+        ReadControls();
+        Finish(pages::RadioGroupClicked(pages_, values_, name));
+      });
+    } else if (auto* note = qobject_cast<ui::NoteEdit*>(widget)) {
+      connect(note, &ui::NoteEdit::left, this, [this] {
+        ReadControls();
+        // Not shown again: the user may still be typing in it.
+        const pages::ChangeResult result = pages::CollectNote(pages_, values_);
+        if (result.start_programming) app_.session().StartProgramming();
+        UpdateHistoryCommands();
+        app_.Render();
+      });
+    } else if (auto* combo = qobject_cast<QComboBox*>(widget)) {
+      combo->installEventFilter(this);
     }
   }
-  // "All" of the grid belongs to the page; "Ms" is a view of the times.
-  connect(w.grid().ms_box(), &QCheckBox::clicked, this, [this] { Refresh(); });
 }
 
 bool PageController::eventFilter(QObject* watched, QEvent* event) {
@@ -119,10 +124,12 @@ void PageController::Show(const pages::RefreshReport& report) {
   ui::MainWindow& w = app_.window();
   const QScopedValueRollback<bool> showing(showing_, true);
   const int page = pages_.active_page();
+  // The page shown has its controls, whether or not it was built with the window.
+  w.EnsurePage(page);
   const files::CodePage code_page = files::CodePageForLanguage(app_.texts().language());
   binder_.set_code_page(code_page);
   if (pages::IsMapPage(page))
-    w.ShowMapPage(ui::BuildMapPageView(app_.editor(), page, w.grid().ms_box()->isChecked()));
+    w.ShowMapPage(ui::BuildMapPageView(app_.editor(), page, w.milliseconds()));
   binder_.Show(page, values_, [this](const pages::Control& c) { return pages_.ControlRange(c); });
   w.RenderIdentification(app_.session().identification(), code_page);
   app_.ShowImageDependentMonitorLabels();

@@ -44,6 +44,7 @@ class PageController : public QObject {
  private:
   void Show(const pages::RefreshReport& report);
   void ConnectControls();
+  void ConnectPage(int page);
 
   Application& app_;
   pages::PageEditor pages_;

@@ -74,7 +74,7 @@ LoadedIndexes LoadSettings(Application& app, std::uint8_t com_port_index) {
     const QSignalBlocker block(&w.pages());
     w.pages().setCurrentIndex(s.active_page);
   }
-  w.grid().ms_box()->setChecked(s.zobr_ms);
+  w.SetMilliseconds(s.zobr_ms);
   w.ext_monitor().setChecked(s.ext_monitor);
   w.all_poloha_a().setChecked(s.all_poloha_a);
   app.map_edit_commands().SetHeatColours(s.heat_colours);

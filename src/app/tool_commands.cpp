@@ -8,6 +8,7 @@
 #include "model/map_geometry.h"
 #include "pages/live_highlight.h"
 #include "ui/map_grid.h"
+#include "ui/page_table.h"
 #include "ui/spin_button.h"
 
 namespace morvek::app {
@@ -19,25 +20,37 @@ ToolCommands::ToolCommands(Application& app, PageController& page) : app_(app), 
           [this] { MapStep(pages::kStepDown); });
   connect(w.action("MenuToolsPlus"), &QAction::triggered, this,
           [this] { MapStep(pages::kStepUp); });
-  ui::SpinButton* tools = w.grid().tools_button();
-  tools->setEnabled(true);
-  connect(tools, &ui::SpinButton::downClicked, this, [this] { MapStep(pages::kStepDown); });
-  connect(tools, &ui::SpinButton::upClicked, this, [this] { MapStep(pages::kStepUp); });
-  for (int c = 0; c < model::kMapColumns; ++c) {
-    ui::SpinButton* column = w.grid().column_button(c);
-    column->setEnabled(true);
-    connect(column, &ui::SpinButton::downClicked, this,
-            [this, c] { ColumnStep(c, pages::kStepDown); });
-    connect(column, &ui::SpinButton::upClicked, this, [this, c] { ColumnStep(c, pages::kStepUp); });
-  }
-  if (auto* poloha = w.findChild<ui::SpinButton*>(QStringLiteral("CSpinButtonPolohaA"))) {
-    connect(poloha, &ui::SpinButton::downClicked, this, [this] { PositionStep(pages::kStepDown); });
-    connect(poloha, &ui::SpinButton::upClicked, this, [this] { PositionStep(pages::kStepUp); });
-  }
-  if (auto* idle = w.findChild<ui::SpinButton*>(QStringLiteral("CSpinButtonIdle"))) {
-    connect(idle, &ui::SpinButton::downClicked, this, [this] { IdleStep(pages::kStepDown); });
-    connect(idle, &ui::SpinButton::upClicked, this, [this] { IdleStep(pages::kStepUp); });
-  }
+  w.OnPageBuilt(pages::kAdvancePage, this, [this, &w] {
+    ui::SpinButton* tools = w.grid().tools_button();
+    tools->setEnabled(true);
+    connect(tools, &ui::SpinButton::downClicked, this, [this] { MapStep(pages::kStepDown); });
+    connect(tools, &ui::SpinButton::upClicked, this, [this] { MapStep(pages::kStepUp); });
+    for (int c = 0; c < model::kMapColumns; ++c) {
+      ui::SpinButton* column = w.grid().column_button(c);
+      column->setEnabled(true);
+      connect(column, &ui::SpinButton::downClicked, this,
+              [this, c] { ColumnStep(c, pages::kStepDown); });
+      connect(column, &ui::SpinButton::upClicked, this,
+              [this, c] { ColumnStep(c, pages::kStepUp); });
+    }
+  });
+  w.OnPageBuilt(pages::kPolohaPage, this, [this, &w] {
+    if (auto* poloha = w.pages()
+                           .sheet(pages::kPolohaPage)
+                           ->findChild<ui::SpinButton*>(QStringLiteral("CSpinButtonPolohaA"))) {
+      connect(poloha, &ui::SpinButton::downClicked, this,
+              [this] { PositionStep(pages::kStepDown); });
+      connect(poloha, &ui::SpinButton::upClicked, this, [this] { PositionStep(pages::kStepUp); });
+    }
+  });
+  w.OnPageBuilt(pages::kIdlePage, this, [this, &w] {
+    if (auto* idle = w.pages()
+                         .sheet(pages::kIdlePage)
+                         ->findChild<ui::SpinButton*>(QStringLiteral("CSpinButtonIdle"))) {
+      connect(idle, &ui::SpinButton::downClicked, this, [this] { IdleStep(pages::kStepDown); });
+      connect(idle, &ui::SpinButton::upClicked, this, [this] { IdleStep(pages::kStepUp); });
+    }
+  });
 }
 
 pages::LiveTarget ToolCommands::Live() const {

@@ -11,6 +11,7 @@
 #include "link/colour.h"
 #include "link/output_tests.h"
 #include "ui/colours.h"
+#include "ui/page_table.h"
 
 namespace morvek::app {
 namespace {
@@ -30,20 +31,24 @@ TuningCommands::TuningCommands(Application& app, PageController& page) : app_(ap
     MarkRed(prog);
     page_.SyncCheckBoxes();
   });
-  tuning_ = w.findChild<QCheckBox*>(QStringLiteral("CheckBoxLadeniPovoleno"));
-  if (tuning_ != nullptr) {
+  // A click on any of the window's switches takes the page on screen first, as every edit
+  // does: what was typed and not yet committed counts, the page is laid out for the new state
+  // and the change ends in the common after-change path.
+  for (QCheckBox* box : {&prog, &w.ext_monitor()})
+    connect(box, &QCheckBox::clicked, this, &TuningCommands::SwitchClicked);
+  // The tuning switch and F6 with it come with the tuning page.
+  w.OnPageBuilt(pages::kLadeniPage, this, [this, &w] {
+    tuning_ = w.pages()
+                  .sheet(pages::kLadeniPage)
+                  ->findChild<QCheckBox*>(QStringLiteral("CheckBoxLadeniPovoleno"));
+    if (tuning_ == nullptr) return;
     connect(tuning_, &QCheckBox::toggled, this, &TuningCommands::SetTuning);
+    connect(tuning_, &QCheckBox::clicked, this, &TuningCommands::SwitchClicked);
     QAction* f6 = w.action("MenuLadeniOn");
     f6->setEnabled(true);
     // F6 is a click on the box, so it ends like one.
     connect(f6, &QAction::triggered, this, [this] { tuning_->click(); });
-  }
-  // A click on any of the window's switches takes the page on screen first, as every edit
-  // does: what was typed and not yet committed counts, the page is laid out for the new state
-  // and the change ends in the common after-change path.
-  for (QCheckBox* box : {&prog, &w.ext_monitor(), tuning_}) {
-    if (box != nullptr) connect(box, &QCheckBox::clicked, this, &TuningCommands::SwitchClicked);
-  }
+  });
   output_tests_ = new OutputTestCommands(app_);
 }
 

@@ -44,16 +44,21 @@ std::vector<HighlightPainter::Target> HighlightPainter::FindTargets(const QWidge
   return targets;
 }
 
-HighlightPainter::HighlightPainter(MainWindow& window) {
-  // Controls are looked up under their own page only: a control of the same name elsewhere
-  // (the learned ratios of the monitor page) belongs to that page's display.
-  grid_ = FindTargets(window.grid(), pages::kAdvancePage);
-  for (int page = 0; page < pages::kPageCount; ++page)
-    if (!pages::IsMapPage(page)) others_[page] = FindTargets(*window.pages().sheet(page), page);
-}
+HighlightPainter::HighlightPainter(MainWindow& window) : window_(window) {}
 
 std::vector<HighlightPainter::Target>& HighlightPainter::TargetsOf(int page) {
-  return pages::IsMapPage(page) ? grid_ : others_[page];
+  const bool map = pages::IsMapPage(page);
+  const int owner = map ? pages::kAdvancePage : page;
+  std::vector<Target>& targets = map ? grid_ : others_[page];
+  auto& found = found_[static_cast<std::size_t>(owner)];
+  if (!found && window_.page_built(owner)) {
+    // Controls are looked up under their own page only: a control of the same name elsewhere
+    // (the learned ratios of the monitor page) belongs to that page's display.
+    targets = map ? FindTargets(window_.grid(), pages::kAdvancePage)
+                  : FindTargets(*window_.pages().sheet(page), page);
+    found = true;
+  }
+  return targets;
 }
 
 void HighlightPainter::Update(const model::ParameterImage& image, int page,

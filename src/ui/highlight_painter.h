@@ -39,8 +39,11 @@ class HighlightPainter {
   std::vector<Target>& TargetsOf(int page);
 
   // The three map pages share the grid's controls and so their painted state.
+  MainWindow& window_;
   std::vector<Target> grid_;
   std::array<std::vector<Target>, pages::kPageCount> others_;
+  // A page's controls are looked up once they are built.
+  std::array<bool, pages::kPageCount> found_{};
   int last_repaints_ = 0;
 };
 

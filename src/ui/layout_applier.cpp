@@ -57,6 +57,10 @@ QWidget* LayoutApplier::Widget(const std::string& name) {
   return widget;
 }
 
+void LayoutApplier::ForgetAbsent() {
+  widgets_.removeIf([](const auto& entry) { return entry.value() == nullptr; });
+}
+
 void LayoutApplier::Apply(const pages::PageLayout& layout) {
   ApplyCommands(layout);
   window_.live_display().SetLambdaBar(layout.lambda_bar);
@@ -98,6 +102,8 @@ void LayoutApplier::ApplyCommands(const pages::PageLayout& layout) {
 }
 
 void LayoutApplier::ApplyGrid(const pages::GridLayout& grid) {
+  // A grid built later is laid out by the pass that follows its building.
+  if (!window_.grid_built()) return;
   MapGrid& map = window_.grid();
   map.SetDisplayMode(grid.mode);
   QLabel* label = map.jet_mode_label();

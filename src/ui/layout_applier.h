@@ -25,6 +25,8 @@ class LayoutApplier : public QObject {
   static LayoutApplier& Of(MainWindow& window);
 
   void Apply(const pages::PageLayout& layout);
+  // Names found absent are looked for again: pages built since may hold them.
+  void ForgetAbsent();
 
  private:
   explicit LayoutApplier(MainWindow& window);

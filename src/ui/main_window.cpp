@@ -11,11 +11,14 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QSignalBlocker>
 #include <QStatusBar>
+#include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
 
 #include "i18n/own_texts.h"
+#include "pages/page_catalog.h"
 #include "ui/colours.h"
 #include "ui/com_menu.h"
 #include "ui/gauge.h"
@@ -31,7 +34,7 @@
 
 namespace morvek::ui {
 
-MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
+MainWindow::MainWindow(QWidget* parent, PageBuilding building) : QMainWindow(parent) {
   setObjectName(QStringLiteral("FormHlav"));
   auto* central = new QWidget(this);
   central->setObjectName(QStringLiteral("ClientArea"));
@@ -42,8 +45,9 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
 
   // The map pages, the page table and the shared grid; then the other arrays and the Com menu.
   pages_ = new PageTable(central);
-  grid_ = pages_->CreateMapGrid();
   column->addWidget(pages_, 1);
+  // Before anyone hears of the change: the page is built first.
+  connect(pages_, &QTabWidget::currentChanged, this, &MainWindow::EnsurePage);
   BuildSheets();
 
   auto* bottom = new QHBoxLayout;
@@ -69,6 +73,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
   statusBar()->addPermanentWidget(pending_pages_);
   ConnectCommands();
   monitor_ = std::make_unique<MonitorRenderer>(*this);
+  if (building == PageBuilding::kAll) BuildAllPages();
   resize(kDesignWidth, kDesignHeight);
 }
 
@@ -154,15 +159,80 @@ void MainWindow::BuildSheets() {
     ident_layout->addWidget(verze_[i]);
   }
 
+  // Made with the window: its state is a setting, loaded before the page may be built.
   QWidget* poloha = pages_->sheet(4);
   all_poloha_a_ =
       MakeCheckBox(QStringLiteral("CheckBoxAll_PolohaA"), QStringLiteral("All"), poloha);
+}
 
-  QWidget* monitor = pages_->sheet(PageTable::kMonitorPage);
-  monitor->layout()->addWidget(new MonitorPage(monitor));
+void MainWindow::BuildPage(int page) {
+  if (pages::IsMapPage(page)) {
+    grid_ = pages_->CreateMapGrid();
+    grid_->ms_box()->setChecked(milliseconds_);
+    for (int map = pages::kAdvancePage; map <= pages::kInj2APage; ++map) {
+      built_[static_cast<std::size_t>(map)] = true;
+      pages_->MarkBuilt(map);
+    }
+    return;
+  }
+  if (page == PageTable::kMonitorPage) {
+    QWidget* monitor = pages_->sheet(page);
+    monitor->layout()->addWidget(new MonitorPage(monitor));
+  }
+  // The designed pages; the Bike and Poloha pages place the controls made with the window.
+  BuildEditingPage(page, pages_->sheet(page));
+  built_[static_cast<std::size_t>(page)] = true;
+  pages_->MarkBuilt(page);
+  // The monitor's own page holds most of what a monitor frame shows.
+  if (page == PageTable::kMonitorPage) monitor_ = std::make_unique<MonitorRenderer>(*this);
+}
 
-  // The designed pages; the Bike and Poloha pages place the two controls made above.
-  for (int page = 0; page < PageTable::kCount; ++page) BuildEditingPage(page, pages_->sheet(page));
+void MainWindow::EnsurePage(int page) {
+  if (page < 0 || page >= PageTable::kCount || page_built(page)) return;
+  BuildPage(page);
+  const int first = pages::IsMapPage(page) ? pages::kAdvancePage : page;
+  const int last = pages::IsMapPage(page) ? pages::kInj2APage : page;
+  for (int built = first; built <= last; ++built) {
+    // Taken out first: a call may ask for another page, which runs its own waiting list.
+    auto waiting = std::exchange(waiting_[static_cast<std::size_t>(built)], {});
+    for (auto& [context, wire] : waiting)
+      if (context != nullptr) wire();
+  }
+  emit pagesBuilt();
+}
+
+void MainWindow::BuildAllPages() {
+  QSignalBlocker quiet(this);
+  bool any = false;
+  for (int page = 0; page < PageTable::kCount; ++page) {
+    any = any || !page_built(page);
+    EnsurePage(page);
+  }
+  quiet.unblock();
+  // Once for the whole batch: each page's raise was held back.
+  if (any) emit pagesBuilt();
+}
+
+void MainWindow::OnPageBuilt(int page, QObject* context, std::function<void()> wire) {
+  if (page_built(page)) {
+    wire();
+    return;
+  }
+  waiting_[static_cast<std::size_t>(page)].emplace_back(context, std::move(wire));
+}
+
+MapGrid& MainWindow::grid() {
+  EnsurePage(pages::kAdvancePage);
+  return *grid_;
+}
+
+bool MainWindow::milliseconds() const {
+  return grid_ != nullptr ? grid_->ms_box()->isChecked() : milliseconds_;
+}
+
+void MainWindow::SetMilliseconds(bool on) {
+  milliseconds_ = on;
+  if (grid_ != nullptr) grid_->ms_box()->setChecked(on);
 }
 
 QAction* MainWindow::AddAction(QMenu* menu, const char* name, const char* caption, QKeySequence key,
@@ -300,6 +370,7 @@ void MainWindow::RenderIdentification(const link::IdentificationTexts& texts,
 }
 
 void MainWindow::ShowMapPage(const MapPageView& view) {
+  EnsurePage(view.page);
   pages_->AttachGrid(view.page);
   grid_->Show(view);
   grid_->show();
@@ -317,8 +388,9 @@ void MainWindow::ApplyLanguage(i18n::Language language, const std::string& title
     const std::string_view t = i18n::Text(id, language);
     return QString::fromUtf8(t.data(), static_cast<qsizetype>(t.size()));
   };
-  grid_->SetAdvanceCaptions(text(i18n::TextId::TxtBaseAdvance),
-                            text(i18n::TextId::TxtCylinderCorrection));
+  if (grid_ != nullptr)
+    grid_->SetAdvanceCaptions(text(i18n::TextId::TxtBaseAdvance),
+                              text(i18n::TextId::TxtCylinderCorrection));
   const std::string_view restore = i18n::Text(i18n::OwnText::kMenuRestorePoints, language);
   action("MenuRestorePoints")
       ->setText(QString::fromUtf8(restore.data(), static_cast<qsizetype>(restore.size())));
@@ -340,6 +412,14 @@ void MainWindow::ShowPendingPages(const std::string& text) {
   const QString shown = QString::fromStdString(text);
   if (pending_pages_->text() != shown) pending_pages_->setText(shown);
   pending_pages_->setVisible(!text.empty());
+}
+
+void MainWindow::paintEvent(QPaintEvent* event) {
+  QMainWindow::paintEvent(event);
+  if (!build_after_paint_) return;
+  build_after_paint_ = false;
+  // Queued: the frame painted now reaches the screen before the pages are built.
+  QTimer::singleShot(0, this, &MainWindow::BuildAllPages);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

@@ -7,6 +7,8 @@
 #include <functional>
 #include <memory>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 #include "files/code_page.h"
 #include "i18n/text_table.h"
@@ -14,6 +16,7 @@
 #include "link/monitor_view.h"
 #include "link/session.h"
 #include "link/status_line.h"
+#include "model/editor.h"
 #include "ui/map_page_view.h"
 
 class QAction;
@@ -42,12 +45,31 @@ class MainWindow : public QMainWindow {
   static constexpr int kDesignWidth = 1039;
   static constexpr int kDesignHeight = 821;
 
-  explicit MainWindow(QWidget* parent = nullptr);
+  // Every page built at once, or each page's controls built when it is first needed (the
+  // window then shows sooner: most of its controls sit on pages not on screen).
+  enum class PageBuilding { kAll, kOnDemand };
+
+  explicit MainWindow(QWidget* parent = nullptr, PageBuilding building = PageBuilding::kAll);
   ~MainWindow() override;
 
   QAction* action(std::string_view name) const;
   PageTable& pages() const { return *pages_; }
-  MapGrid& grid() const { return *grid_; }
+  // The map pages' grid, built first if it is not yet.
+  MapGrid& grid();
+  bool grid_built() const { return grid_ != nullptr; }
+  bool page_built(int page) const { return built_[static_cast<std::size_t>(page)]; }
+  // Builds a page's controls if they are not built yet; one of the map pages builds the grid,
+  // and with it all three. Those waiting for the page are called, then pagesBuilt is raised.
+  void EnsurePage(int page);
+  void BuildAllPages();
+  // Builds the pages not built yet once the window has painted itself for the first time.
+  void BuildRestAfterFirstPaint() { build_after_paint_ = true; }
+  // Calls `wire` once the page's controls exist: now, or when the page is built. A destroyed
+  // context is not called.
+  void OnPageBuilt(int page, QObject* context, std::function<void()> wire);
+  // The grid's Ms switch, or the setting it takes when it is built.
+  bool milliseconds() const;
+  void SetMilliseconds(bool on);
   ComMenu& com_menu() const { return *com_menu_; }
   ToolBar& tool_bar() const { return *tool_bar_; }
   LiveDisplay& live_display() const { return *live_; }
@@ -84,9 +106,13 @@ class MainWindow : public QMainWindow {
   void pageChanged(int page);
   void extendedMonitorChanged(bool on);
   void closing();
+  // Raised after one or more pages were built: what they show and how they are laid out and
+  // captioned is brought up to date by whoever owns that.
+  void pagesBuilt();
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
 
  private:
   void BuildMenus();
@@ -94,6 +120,7 @@ class MainWindow : public QMainWindow {
   QWidget* BuildSideColumn();
   QWidget* BuildTestRow();
   void BuildSheets();
+  void BuildPage(int page);
   QAction* AddAction(QMenu* menu, const char* name, const char* caption, QKeySequence key,
                      bool enabled);
   void ConnectCommands();
@@ -116,6 +143,11 @@ class MainWindow : public QMainWindow {
   std::unique_ptr<MonitorRenderer> monitor_;
   QLabel* pending_pages_ = nullptr;
   std::function<bool()> close_guard_;
+  std::array<bool, model::kPageCount> built_{};
+  std::array<std::vector<std::pair<QPointer<QObject>, std::function<void()>>>, model::kPageCount>
+      waiting_;
+  bool milliseconds_ = false;
+  bool build_after_paint_ = false;
   mutable QHash<QString, QPointer<QAction>> actions_;
 };
 

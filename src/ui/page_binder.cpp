@@ -15,7 +15,8 @@ namespace morvek::ui {
 
 const std::vector<PageBinder::Entry>& PageBinder::Entries(int page) {
   const auto p = static_cast<std::size_t>(page);
-  if (!built_[p]) {
+  // A page whose controls are not built yet binds nothing, and is looked at again later.
+  if (!built_[p] && pages_.built(page)) {
     // The map pages share the one grid, wherever it is placed now.
     QWidget* root =
         pages::IsMapPage(page) ? static_cast<QWidget*>(pages_.map_grid()) : pages_.sheet(page);

@@ -26,6 +26,10 @@ class PageTable : public QTabWidget {
   // The page index of a sheet, -1 for anything else.
   int PageIndexOf(const QWidget* sheet) const;
 
+  // Whether a sheet's controls exist yet (the window may build them when first needed).
+  bool built(int page) const { return built_[static_cast<std::size_t>(page)]; }
+  void MarkBuilt(int page) { built_[static_cast<std::size_t>(page)] = true; }
+
   // Creates the map grid on the Advance sheet (filling it).
   MapGrid* CreateMapGrid();
   MapGrid* map_grid() const { return grid_; }
@@ -35,6 +39,7 @@ class PageTable : public QTabWidget {
 
  private:
   std::array<QWidget*, kCount> sheets_{};
+  std::array<bool, kCount> built_{};
   MapGrid* grid_ = nullptr;
   int grid_page_ = 1;
 };

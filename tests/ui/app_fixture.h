@@ -63,7 +63,7 @@ class AppFixture {
   explicit AppFixture(const QString& config_dir, std::vector<std::string> arguments = {},
                       sim::ControllerConfig config = {},
                       std::optional<int> com_port_override = std::nullopt,
-                      std::deque<ui::Answer> start_answers = {})
+                      std::deque<ui::Answer> start_answers = {}, bool pages_after_show = false)
       : controller(config), transport(controller) {
     // Questions of the start-up (a file on the command line) are answered from here.
     prompts.answers = std::move(start_answers);
@@ -75,6 +75,7 @@ class AppFixture {
     options.program_directory = config_dir.toStdString();
     options.run_timer = false;
     options.com_port_override = com_port_override;
+    options.build_pages_after_show = pages_after_show;
     // No viewer is started: the test sees what would have been opened.
     options.open_document = [this](const std::filesystem::path& path) {
       opened_documents.push_back(path);
