@@ -2,16 +2,17 @@
 
 #include <QHBoxLayout>
 #include <QPushButton>
-#include <QStyle>
 #include <QToolButton>
+
+#include "ui/tool_icons.h"
 
 namespace morvek::ui {
 namespace {
 
-QToolButton* SpeedButton(const char* name, QStyle::StandardPixmap icon, QWidget* parent) {
+QToolButton* SpeedButton(const char* name, ToolGlyph glyph, QWidget* parent) {
   auto* button = new QToolButton(parent);
   button->setObjectName(QString::fromLatin1(name));
-  button->setIcon(parent->style()->standardIcon(icon));
+  button->setIcon(ToolIcon(glyph));
   button->setIconSize(QSize(20, 20));
   button->setAutoRaise(true);
   return button;
@@ -30,12 +31,12 @@ ToolBar::ToolBar(QWidget* parent) : QGroupBox(parent) {
   auto* row = new QHBoxLayout(this);
   row->setContentsMargins(4, 2, 4, 2);
   row->setSpacing(2);
-  open_ = SpeedButton("SpeedButtonOpen", QStyle::SP_DialogOpenButton, this);
-  new_ = SpeedButton("SpeedButton6", QStyle::SP_FileIcon, this);
-  save_ = SpeedButton("SpeedButtonSave", QStyle::SP_DialogSaveButton, this);
-  print_ = SpeedButton("SpeedButtonPrint", QStyle::SP_FileDialogContentsView, this);
-  undo_ = SpeedButton("SpeedButtonZpet", QStyle::SP_ArrowBack, this);
-  redo_ = SpeedButton("SpeedButtonZnovu", QStyle::SP_ArrowForward, this);
+  open_ = SpeedButton("SpeedButtonOpen", ToolGlyph::kOpen, this);
+  new_ = SpeedButton("SpeedButton6", ToolGlyph::kNew, this);
+  save_ = SpeedButton("SpeedButtonSave", ToolGlyph::kSave, this);
+  print_ = SpeedButton("SpeedButtonPrint", ToolGlyph::kPrint, this);
+  undo_ = SpeedButton("SpeedButtonZpet", ToolGlyph::kUndo, this);
+  redo_ = SpeedButton("SpeedButtonZnovu", ToolGlyph::kRedo, this);
   for (QToolButton* b : {open_, new_, save_, print_}) row->addWidget(b);
   row->addSpacing(8);
   row->addWidget(undo_);

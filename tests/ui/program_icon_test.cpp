@@ -5,6 +5,9 @@
 
 #include <QGuiApplication>
 #include <QTest>
+#include <vector>
+
+#include "ui/tool_icons.h"
 
 namespace {
 
@@ -28,6 +31,48 @@ class ProgramIconTest : public QObject {
   Q_OBJECT
 
  private slots:
+  void speedButtonPicturesAreDistinctAtEveryScaleAndFadeWhenDisabled() {
+    using morvek::ui::ToolGlyph;
+    const ToolGlyph glyphs[] = {ToolGlyph::kOpen,  ToolGlyph::kNew,  ToolGlyph::kSave,
+                                ToolGlyph::kPrint, ToolGlyph::kUndo, ToolGlyph::kRedo};
+    for (const int size : {20, 40}) {
+      std::vector<QImage> shown;
+      for (const ToolGlyph glyph : glyphs) {
+        const QIcon icon = morvek::ui::ToolIcon(glyph);
+        const QImage normal = icon.pixmap(size, size).toImage();
+        const QImage faded = icon.pixmap(QSize(size, size), QIcon::Disabled).toImage();
+        const QByteArray where =
+            QByteArray::number(static_cast<int>(glyph)) + " at " + QByteArray::number(size);
+        QVERIFY2(normal.size() == QSize(size, size), where);
+        // Drawn over a good part of the square, with a corner left to the button.
+        int opaque = 0;
+        int alpha_normal = 0;
+        int alpha_faded = 0;
+        for (int y = 0; y < size; ++y)
+          for (int x = 0; x < size; ++x) {
+            opaque += normal.pixelColor(x, y).alpha() > 128 ? 1 : 0;
+            alpha_normal += normal.pixelColor(x, y).alpha();
+            alpha_faded += faded.pixelColor(x, y).alpha();
+          }
+        QVERIFY2(opaque > size * size / 10, where);
+        QVERIFY2(normal.pixelColor(0, size - 1).alpha() == 0, where);
+        QVERIFY2(alpha_faded < alpha_normal / 2, where);
+        for (const QImage& other : shown) QVERIFY2(other != normal, where);
+        shown.push_back(normal);
+      }
+      // Redo is undo turned round, but for the edge pixels' smoothing.
+      const QImage turned = shown[4].mirrored(true, false);
+      int unlike = 0;
+      for (int y = 0; y < size; ++y)
+        for (int x = 0; x < size; ++x)
+          unlike +=
+              std::abs(turned.pixelColor(x, y).alpha() - shown[5].pixelColor(x, y).alpha()) > 64
+                  ? 1
+                  : 0;
+      QVERIFY2(unlike < size * size / 25, QByteArray::number(unlike));
+    }
+  }
+
   void everySizeShowsTheDialOnATransparentOutside() {
     for (const int size : morvek::ui::kProgramIconSizes) {
       const QImage icon = morvek::ui::PaintProgramIcon(size);
