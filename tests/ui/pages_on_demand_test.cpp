@@ -43,6 +43,11 @@ QMap<QString, QString> Seen(morvek::ui::MainWindow& window) {
                                 .arg(w->isVisibleTo(&window))
                                 .arg(w->isEnabled());
   }
+  // The page table's tabs: their captions and which of them the layout hides.
+  for (int page = 0; page < window.pages().count(); ++page)
+    seen[QStringLiteral("tab %1").arg(page)] = QStringLiteral("%1 visible=%2")
+                                                   .arg(window.pages().tabText(page))
+                                                   .arg(window.pages().isTabVisible(page));
   for (QAction* a : window.findChildren<QAction*>())
     if (!a->objectName().isEmpty())
       seen[a->objectName()] = QStringLiteral("%1 enabled=%2 checked=%3")
