@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QDesktopServices>
 #include <QLabel>
+#include <QScopedValueRollback>
 #include <QStatusBar>
 #include <QUrl>
 
@@ -155,7 +156,10 @@ void Application::CloseWithoutAsking() {
 }
 
 void Application::Start() {
-  FormCreate(*this);
+  {
+    const QScopedValueRollback<bool> starting(starting_, true);
+    FormCreate(*this);
+  }
   // A file named on the command line, after the optional language word, is opened as desktop
   // programs open the document they are started on.
   const auto& args = options_.arguments;
@@ -225,6 +229,8 @@ void Application::ShowImageDependentMonitorLabels() {
 
 void Application::PagesBuilt() {
   ui::LayoutApplier::Of(*window_).ForgetAbsent();
+  // The start-up captions, lays out and renders the window once it has loaded everything.
+  if (starting_) return;
   ApplyLanguage();
   RunLayoutHub(*this);
   window_->RenderMonitor(session_->monitor_view());

@@ -145,6 +145,7 @@ class Application : public QObject {
  private:
   // Pages built after the start are captioned, laid out and rendered like the others.
   void PagesBuilt();
+  bool starting_ = false;
   void ConnectWindow();
   // Device pages changed on screen and not programmed yet.
   bool HasPendingPages() const;
