@@ -143,7 +143,11 @@ void MapEditCommands::ApplyLanguage() {
   for (std::size_t k = 0; k < std::size(kSelectionActions); ++k) {
     const ActionEntry& e = kSelectionActions[k];
     QString text = Q(i18n::Text(e.caption, language));
-    if (*e.keys != '\0') text += QLatin1Char('\t') + QString::fromLatin1(e.keys);
+    QString keys = QString::fromLatin1(e.keys);
+    // German keyboards name the control key Strg, as the German manual does.
+    if (language == i18n::Language::kGerman)
+      keys.replace(QLatin1String("Ctrl"), QLatin1String("Strg"));
+    if (!keys.isEmpty()) text += QLatin1Char('\t') + keys;
     selection_actions_[k]->setText(text);
   }
   view_menu_->setTitle(Q(i18n::Text(T::kViewMenu, language)));

@@ -213,6 +213,9 @@ class MapEditTest : public QObject {
     f.app->ChooseLanguage(1);
     QCOMPARE(menu->title(), QStringLiteral("Auswahl"));
     QVERIFY(f.Find<QAction>("MenuSelSmooth")->text().startsWith(QStringLiteral("Glätten")));
+    QVERIFY(f.Find<QAction>("MenuSelCopy")->text().endsWith(QStringLiteral("\tStrg+C")));
+    f.app->ChooseLanguage(2);
+    QVERIFY(f.Find<QAction>("MenuSelCopy")->text().endsWith(QStringLiteral("\tCtrl+C")));
   }
 
   void copyPasteRoundTripsTheMapThroughTheClipboard() {
