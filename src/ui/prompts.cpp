@@ -53,7 +53,10 @@ std::optional<std::string> QtPrompts::LogFileName(const std::string& initial,
   if (unattended_) return std::nullopt;
   const QString start = QString::fromStdString(initial);
   const QString types = QString::fromStdString(filter);
-  const QString name = save ? QFileDialog::getSaveFileName(parent_, Title(), start, types)
+  // A log never replaces a file, so the dialog does not offer to: a taken name is refused,
+  // with the reason, once it is chosen.
+  const QString name = save ? QFileDialog::getSaveFileName(parent_, Title(), start, types, nullptr,
+                                                           QFileDialog::DontConfirmOverwrite)
                             : QFileDialog::getOpenFileName(parent_, Title(), start, types);
   if (name.isEmpty()) return std::nullopt;
   return name.toStdString();
