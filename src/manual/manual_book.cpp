@@ -31,6 +31,35 @@ bool IsContentsHeading(const QTextBlock& block) {
   return level == 2 || level == 3;
 }
 
+// A run of text with one format, by its place in the document.
+struct Span {
+  int position;
+  int length;
+  QTextCharFormat format;
+};
+
+// The runs whose format `wanted` accepts, gathered before any is changed: setting a format
+// splits and merges the runs being walked.
+template <typename Wanted>
+std::vector<Span> Fragments(const QTextDocument& document, Wanted wanted) {
+  std::vector<Span> spans;
+  for (QTextBlock b = document.begin(); b.isValid(); b = b.next()) {
+    for (auto it = b.begin(); !it.atEnd(); ++it) {
+      const QTextFragment fragment = it.fragment();
+      if (wanted(fragment.charFormat()))
+        spans.push_back({fragment.position(), fragment.length(), fragment.charFormat()});
+    }
+  }
+  return spans;
+}
+
+void SetFormat(QTextDocument& document, const Span& span, const QTextCharFormat& format) {
+  QTextCursor cursor(&document);
+  cursor.setPosition(span.position);
+  cursor.setPosition(span.position + span.length, QTextCursor::KeepAnchor);
+  cursor.setCharFormat(format);
+}
+
 }  // namespace
 
 ManualBook::ManualBook(QPagedPaintDevice& device, const QString& title)
@@ -54,27 +83,11 @@ ManualBook::~ManualBook() = default;
 
 void ManualBook::PinFixedPitchFamily() {
   const QStringList fixed{QString::fromLatin1(kFixedFamily)};
-  struct Span {
-    int position;
-    int length;
-    QTextCharFormat format;
-  };
-  // Gathered first: setting a format splits and merges the fragments being walked.
-  std::vector<Span> spans;
-  for (QTextBlock b = document_.begin(); b.isValid(); b = b.next()) {
-    for (auto it = b.begin(); !it.atEnd(); ++it) {
-      const QTextFragment fragment = it.fragment();
-      QTextCharFormat format = fragment.charFormat();
-      if (!format.fontFixedPitch() || format.fontFamilies().toStringList() == fixed) continue;
-      format.setFontFamilies(fixed);
-      spans.push_back({fragment.position(), fragment.length(), format});
-    }
-  }
-  QTextCursor cursor(&document_);
-  for (const Span& span : spans) {
-    cursor.setPosition(span.position);
-    cursor.setPosition(span.position + span.length, QTextCursor::KeepAnchor);
-    cursor.setCharFormat(span.format);
+  for (Span& span : Fragments(document_, [&fixed](const QTextCharFormat& f) {
+         return f.fontFixedPitch() && f.fontFamilies().toStringList() != fixed;
+       })) {
+    span.format.setFontFamilies(fixed);
+    SetFormat(document_, span, span.format);
   }
 }
 
@@ -83,25 +96,14 @@ bool ManualBook::Load(const QString& markdown, const QString& picture_folder, QS
   PinFixedPitchFamily();
 
   // Every picture from its file, scaled down to the width of the text and the height of a page.
-  struct Picture {
-    int position;
-    int length;
-    QTextImageFormat format;
-  };
-  std::vector<Picture> pictures;
-  for (QTextBlock b = document_.begin(); b.isValid(); b = b.next()) {
-    for (auto it = b.begin(); !it.atEnd(); ++it) {
-      const QTextFragment fragment = it.fragment();
-      if (fragment.charFormat().isImageFormat())
-        pictures.push_back(
-            {fragment.position(), fragment.length(), fragment.charFormat().toImageFormat()});
-    }
-  }
+  const std::vector<Span> pictures =
+      Fragments(document_, [](const QTextCharFormat& f) { return f.isImageFormat(); });
   const double device_per_picture = device_.logicalDpiX() / kPictureDpi;
   const double max_width = page_.width() / device_per_picture;
   const double max_height = page_.height() * 0.8 / device_per_picture;
-  for (Picture& p : pictures) {
-    const QString name = p.format.name();
+  for (const Span& p : pictures) {
+    QTextImageFormat format = p.format.toImageFormat();
+    const QString name = format.name();
     const QString path = QDir(picture_folder).filePath(name);
     const QImage image(path);
     if (image.isNull()) {
@@ -110,12 +112,9 @@ bool ManualBook::Load(const QString& markdown, const QString& picture_folder, QS
     }
     document_.addResource(QTextDocument::ImageResource, QUrl(name), image);
     const double scale = std::min({1.0, max_width / image.width(), max_height / image.height()});
-    p.format.setWidth(image.width() * scale);
-    p.format.setHeight(image.height() * scale);
-    QTextCursor c(&document_);
-    c.setPosition(p.position);
-    c.setPosition(p.position + p.length, QTextCursor::KeepAnchor);
-    c.setCharFormat(p.format);
+    format.setWidth(image.width() * scale);
+    format.setHeight(image.height() * scale);
+    SetFormat(document_, p, format);
   }
 
   // Tables of keys and commands: thin rules and room around the words.
