@@ -233,8 +233,9 @@ void Application::PagesBuilt() {
   if (starting_) return;
   ApplyLanguage();
   RunLayoutHub(*this);
-  window_->RenderMonitor(session_->monitor_view());
-  Render();
+  // The next render draws the monitor anew, stale or live, into the controls just built; not
+  // here, as a page may be built in the middle of showing another.
+  rendered_monitor_revision_ = -1;
 }
 
 void Application::RefreshActivePage() { page_->Refresh(); }

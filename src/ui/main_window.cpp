@@ -10,8 +10,8 @@
 #include <QLayout>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QScrollArea>
-#include <QSignalBlocker>
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolButton>
@@ -183,8 +183,6 @@ void MainWindow::BuildPage(int page) {
   BuildEditingPage(page, pages_->sheet(page));
   built_[static_cast<std::size_t>(page)] = true;
   pages_->MarkBuilt(page);
-  // The monitor's own page holds most of what a monitor frame shows.
-  if (page == PageTable::kMonitorPage) monitor_ = std::make_unique<MonitorRenderer>(*this);
 }
 
 void MainWindow::EnsurePage(int page) {
@@ -198,19 +196,26 @@ void MainWindow::EnsurePage(int page) {
     for (auto& [context, wire] : waiting)
       if (context != nullptr) wire();
   }
-  emit pagesBuilt();
+  if (!building_all_) PagesComplete();
 }
 
 void MainWindow::BuildAllPages() {
-  QSignalBlocker quiet(this);
   bool any = false;
-  for (int page = 0; page < PageTable::kCount; ++page) {
-    any = any || !page_built(page);
-    EnsurePage(page);
+  {
+    const QScopedValueRollback<bool> batch(building_all_, true);
+    for (int page = 0; page < PageTable::kCount; ++page) {
+      any = any || !page_built(page);
+      EnsurePage(page);
+    }
   }
-  quiet.unblock();
-  // Once for the whole batch: each page's raise was held back.
-  if (any) emit pagesBuilt();
+  // Once for the whole batch.
+  if (any) PagesComplete();
+}
+
+void MainWindow::PagesComplete() {
+  // The monitor's values stand on several pages: its controls are looked up anew.
+  monitor_ = std::make_unique<MonitorRenderer>(*this);
+  emit pagesBuilt();
 }
 
 void MainWindow::OnPageBuilt(int page, QObject* context, std::function<void()> wire) {

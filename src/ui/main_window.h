@@ -121,6 +121,7 @@ class MainWindow : public QMainWindow {
   QWidget* BuildTestRow();
   void BuildSheets();
   void BuildPage(int page);
+  void PagesComplete();
   QAction* AddAction(QMenu* menu, const char* name, const char* caption, QKeySequence key,
                      bool enabled);
   void ConnectCommands();
@@ -148,6 +149,7 @@ class MainWindow : public QMainWindow {
       waiting_;
   bool milliseconds_ = false;
   bool build_after_paint_ = false;
+  bool building_all_ = false;
   mutable QHash<QString, QPointer<QAction>> actions_;
 };
 
