@@ -72,8 +72,12 @@ MainWindow::MainWindow(QWidget* parent, PageBuilding building) : QMainWindow(par
   pending_pages_->hide();
   statusBar()->addPermanentWidget(pending_pages_);
   ConnectCommands();
-  monitor_ = std::make_unique<MonitorRenderer>(*this);
-  if (building == PageBuilding::kAll) BuildAllPages();
+  // With every page built, the renderer is made once the pages are; otherwise the frame's own
+  // monitor controls are drawn until the first page is built.
+  if (building == PageBuilding::kAll)
+    BuildAllPages();
+  else
+    monitor_ = std::make_unique<MonitorRenderer>(*this);
   resize(kDesignWidth, kDesignHeight);
 }
 
@@ -169,10 +173,7 @@ void MainWindow::BuildPage(int page) {
   if (pages::IsMapPage(page)) {
     grid_ = pages_->CreateMapGrid();
     grid_->ms_box()->setChecked(milliseconds_);
-    for (int map = pages::kAdvancePage; map <= pages::kInj2APage; ++map) {
-      built_[static_cast<std::size_t>(map)] = true;
-      pages_->MarkBuilt(map);
-    }
+    for (int map = pages::kAdvancePage; map <= pages::kInj2APage; ++map) pages_->MarkBuilt(map);
     return;
   }
   if (page == PageTable::kMonitorPage) {
@@ -181,9 +182,10 @@ void MainWindow::BuildPage(int page) {
   }
   // The designed pages; the Bike and Poloha pages place the controls made with the window.
   BuildEditingPage(page, pages_->sheet(page));
-  built_[static_cast<std::size_t>(page)] = true;
   pages_->MarkBuilt(page);
 }
+
+bool MainWindow::page_built(int page) const { return pages_->built(page); }
 
 void MainWindow::EnsurePage(int page) {
   if (page < 0 || page >= PageTable::kCount || page_built(page)) return;

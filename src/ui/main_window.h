@@ -57,7 +57,7 @@ class MainWindow : public QMainWindow {
   // The map pages' grid, built first if it is not yet.
   MapGrid& grid();
   bool grid_built() const { return grid_ != nullptr; }
-  bool page_built(int page) const { return built_[static_cast<std::size_t>(page)]; }
+  bool page_built(int page) const;
   // Builds a page's controls if they are not built yet; one of the map pages builds the grid,
   // and with it all three. Those waiting for the page are called, then pagesBuilt is raised.
   void EnsurePage(int page);
@@ -144,7 +144,6 @@ class MainWindow : public QMainWindow {
   std::unique_ptr<MonitorRenderer> monitor_;
   QLabel* pending_pages_ = nullptr;
   std::function<bool()> close_guard_;
-  std::array<bool, model::kPageCount> built_{};
   std::array<std::vector<std::pair<QPointer<QObject>, std::function<void()>>>, model::kPageCount>
       waiting_;
   bool milliseconds_ = false;
